@@ -46,6 +46,14 @@ const char *resultTextOf(DWORD code)
     return code < 16 ? ResultText[code] : "";
 }
 
+std::string mappingNameOf(DWORD processId)
+{
+    // The last field is always 1, also when the link is opened again.
+    char name[64];
+    std::snprintf(name, sizeof name, "%s:%X:%X", FS6IPC_MSGNAME1, static_cast<unsigned>(processId), 1u);
+    return name;
+}
+
 namespace {
 
 bool closeAndFail(DWORD code, DWORD &dwResult)
@@ -93,14 +101,13 @@ bool FSUIPC_Open(DWORD dwFSReq, DWORD &dwResult)
     if (!exitHookSet)
         exitHookSet = std::atexit(closeAtExit) == 0;
 
-    char name[64];
-    std::snprintf(name, sizeof name, "%s:%X:%X", FS6IPC_MSGNAME1, static_cast<unsigned>(win::GetCurrentProcessId()), 1u);
-    m_atom = win::GlobalAddAtom(name);
+    const std::string name = mappingNameOf(win::GetCurrentProcessId());
+    m_atom = win::GlobalAddAtom(name.c_str());
     if (m_atom == 0)
         return closeAndFail(FSUIPC_ERR_ATOM, dwResult);
 
     m_hMap = win::CreateFileMapping(win::INVALID_HANDLE_VALUE, nullptr, win::PAGE_READWRITE, 0, FS6IPC_MAPPING_SIZE,
-                                    name);
+                                    name.c_str());
     if (!m_hMap || win::GetLastError() == win::ERROR_ALREADY_EXISTS)
         return closeAndFail(FSUIPC_ERR_MAP, dwResult);
 

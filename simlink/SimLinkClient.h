@@ -10,6 +10,7 @@
 #include "platform/winapi.h"
 
 #include <cstdint>
+#include <string>
 
 using win::ATOM;
 using win::DWORD;
@@ -92,6 +93,9 @@ extern const char *const SimulationText[11];
 
 // The wording of a result code; codes outside the table give an empty text.
 const char *resultTextOf(DWORD code);
+
+// The name of the shared block of a process: FsasmLib:IPC:<pid in hex>:1.
+std::string mappingNameOf(DWORD processId);
 
 bool FSUIPC_Open(DWORD dwFSReq, DWORD &dwResult);
 void FSUIPC_Close();
