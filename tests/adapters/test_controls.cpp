@@ -1,0 +1,276 @@
+// Radio group, bar gauge, up-down, file list, status bar and shape: the
+// state and events the panel's readers and handlers rely on.
+#include "adapters/bargauge.h"
+#include "adapters/filelist.h"
+#include "adapters/panelshape.h"
+#include "adapters/panelstatusbar.h"
+#include "adapters/radiogroup.h"
+#include "adapters/updown.h"
+
+#include <QFile>
+#include <QDir>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+// ---- RadioGroup ------------------------------------------------------------
+
+class RadioGroupTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        group.resize(120, 80);
+        group.SetItems({"Fx", "Cn", "Au"});
+        QObject::connect(&group, &RadioGroup::OnClick, [this](RadioGroup *sender) {
+            EXPECT_EQ(sender, &group);
+            seen.append(sender->ItemIndex()); // the handler sees the new index
+        });
+        group.show();
+    }
+    RadioGroup group;
+    QList<int> seen;
+};
+
+TEST_F(RadioGroupTest, CodeSettingAnItemFiresEveryTimeButClearingDoesNot)
+{
+    EXPECT_EQ(group.ItemIndex(), -1);
+    group.SetItemIndex(1);
+    group.SetItemIndex(1); // same item again: the handler runs again
+    group.SetItemIndex(7); // past the end: the last item
+    group.SetItemIndex(-1);
+    group.SetItemIndex(-5);
+    EXPECT_EQ(seen, QList<int>({1, 1, 2}));
+    EXPECT_EQ(group.ItemIndex(), -1);
+    for (int i = 0; i < 3; ++i)
+        EXPECT_FALSE(group.Button(i)->isChecked()) << i;
+}
+
+TEST_F(RadioGroupTest, AUserClickFiresOnlyWhenTheSelectionChanges)
+{
+    group.SetItemIndex(0);
+    seen.clear();
+    QRadioButton *au = group.Button(2);
+    const QPoint onIndicator(6, au->height() / 2); // a radio button reacts on its circle and text
+    QTest::mouseClick(au, Qt::LeftButton, {}, onIndicator);
+    EXPECT_EQ(group.ItemIndex(), 2);
+    QTest::mouseClick(au, Qt::LeftButton, {}, onIndicator);
+    EXPECT_EQ(seen, QList<int>({2}));
+    EXPECT_FALSE(group.Button(0)->isChecked());
+}
+
+TEST_F(RadioGroupTest, NewItemsKeepAValidSelectionSilently)
+{
+    group.SetItemIndex(2);
+    seen.clear();
+    group.SetItems({"F", "C"});
+    EXPECT_EQ(group.ItemIndex(), 1);
+    EXPECT_TRUE(group.Button(1)->isChecked());
+    EXPECT_EQ(group.Button(2), nullptr);
+    group.SetItems({});
+    EXPECT_EQ(group.ItemIndex(), -1);
+    group.SetItemIndex(0); // no items: nothing to select, nothing fires
+    EXPECT_TRUE(seen.isEmpty());
+}
+
+// ---- BarGauge --------------------------------------------------------------
+
+TEST(BarGauge, ProgressIsClampedWhenSetAndWhenTheRangeMoves)
+{
+    BarGauge g;
+    // Altitude gauge: 0 .. ceiling from the edit field.
+    g.SetMaxValue(13500);
+    g.SetProgress(20000);
+    EXPECT_EQ(g.Progress(), 13500);
+    EXPECT_EQ(g.PercentDone(), 100);
+    g.SetMaxValue(10000); // a lower ceiling pulls the bar down with it
+    EXPECT_EQ(g.Progress(), 10000);
+    g.SetMaxValue(0);     // ceiling 0: empty range, no division
+    EXPECT_EQ(g.Progress(), 0);
+    EXPECT_EQ(g.PercentDone(), 0);
+    g.SetMaxValue(-10);   // would cross MinValue: refused
+    EXPECT_EQ(g.MaxValue(), 0);
+
+    // Vertical speed and pitch: negative ranges, set in either order.
+    BarGauge vs;
+    vs.SetMaxValue(4000);
+    vs.SetMinValue(-4000);
+    vs.SetProgress(-6000);
+    EXPECT_EQ(vs.Progress(), -4000);
+    vs.SetProgress(0);
+    EXPECT_EQ(vs.PercentDone(), 50);
+    BarGauge pitch;
+    pitch.SetMinValue(-40);
+    pitch.SetMaxValue(40);
+    pitch.SetProgress(-3);
+    EXPECT_EQ(pitch.Progress(), -3);
+    pitch.SetMinValue(0); // the floor rises over the progress
+    EXPECT_EQ(pitch.Progress(), 0);
+    pitch.SetMinValue(50); // above MaxValue: refused
+    EXPECT_EQ(pitch.MinValue(), 0);
+}
+
+// ---- UpDown ----------------------------------------------------------------
+
+class UpDownTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        edit.setText("1");
+        upDown.SetMin(0);
+        upDown.SetMax(32);
+        upDown.SetPosition(1);
+        upDown.SetAssociate(&edit);
+        upDown.resize(16, 22);
+        QObject::connect(&upDown, &UpDown::OnChangingEx,
+                         [this](UpDown *sender, bool &allow, int newValue, TUpDownDirection dir) {
+                             EXPECT_EQ(sender, &upDown);
+                             events.append({newValue, dir});
+                             allow = allowChange;
+                         });
+    }
+    QLineEdit edit;
+    UpDown upDown;
+    QList<std::pair<int, TUpDownDirection>> events;
+    bool allowChange = true;
+};
+
+TEST_F(UpDownTest, AnAllowedClickStepsAndWritesTheEdit)
+{
+    QSignalSpy changes(&edit, &QLineEdit::textChanged);
+    QTest::mousePress(&upDown, Qt::LeftButton, {}, QPoint(8, 3)); // upper arrow
+    EXPECT_EQ(upDown.Position(), 2);
+    EXPECT_EQ(edit.text(), "2");
+    QTest::mouseRelease(&upDown, Qt::LeftButton, {}, QPoint(8, 3));
+    upDown.clickArrow(false);
+    upDown.clickArrow(false);
+    EXPECT_EQ(edit.text(), "0");
+    EXPECT_EQ(changes.count(), 3);
+    EXPECT_EQ(events, (QList<std::pair<int, TUpDownDirection>>{{2, updUp}, {1, updDown}, {0, updDown}}));
+}
+
+TEST_F(UpDownTest, ADeniedClickOrALimitChangesNothing)
+{
+    QSignalSpy changes(&edit, &QLineEdit::textChanged);
+    allowChange = false;
+    upDown.clickArrow(true);
+    EXPECT_EQ(upDown.Position(), 1);
+    EXPECT_EQ(events.size(), 1);
+
+    allowChange = true;
+    upDown.SetPosition(99); // clamped, written, no event
+    EXPECT_EQ(edit.text(), "32");
+    upDown.clickArrow(true); // at Max: no event, no write
+    upDown.SetPosition(-4);
+    EXPECT_EQ(edit.text(), "0");
+    upDown.clickArrow(false); // at Min
+    EXPECT_EQ(events.size(), 1);
+    EXPECT_EQ(changes.count(), 2); // only the two SetPosition writes
+}
+
+TEST_F(UpDownTest, ATypedNumberIsThePositionTheArrowsStepFrom)
+{
+    edit.setText("7");
+    EXPECT_EQ(upDown.Position(), 7);
+    upDown.clickArrow(true);
+    EXPECT_EQ(edit.text(), "8");
+    edit.setText("abc"); // not a number: the last position stands
+    EXPECT_EQ(upDown.Position(), 8);
+    edit.setText("40");  // out of range: likewise
+    EXPECT_EQ(upDown.Position(), 8);
+    QTest::keyClick(&edit, Qt::Key_Down); // arrow keys in the edit step too
+    EXPECT_EQ(edit.text(), "7");
+    upDown.SetArrowKeys(false);
+    QTest::keyClick(&edit, Qt::Key_Down);
+    EXPECT_EQ(edit.text(), "7");
+}
+
+// ---- FileList --------------------------------------------------------------
+
+TEST(FileList, ListsMatchingFilesSortedAndEchoesTheSelection)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    for (const char *name : {"b.JPG", "a.jpg", "C.bmp", "notes.txt", ".hidden.jpg"}) {
+        QFile f(dir.filePath(QString::fromLatin1(name)));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    }
+    ASSERT_TRUE(QDir(dir.path()).mkdir("folder.jpg"));
+
+    QLineEdit echo;
+    echo.setText("*.jpg;*.bmp");
+    FileList list;
+    list.SetMask("*.jpg;*.bmp");
+    list.SetFileEdit(&echo);
+    list.SetDirectory(dir.path());
+    ASSERT_EQ(list.Count(), 3);
+    EXPECT_EQ(list.Item(0), "a.jpg");
+    EXPECT_EQ(list.Item(1), "b.JPG");
+    EXPECT_EQ(list.Item(2), "C.bmp");
+    EXPECT_EQ(list.Item(3), QString());
+    EXPECT_EQ(list.ItemIndex(), -1);
+    EXPECT_EQ(echo.text(), "*.jpg;*.bmp");
+
+    list.SetItemIndex(1);
+    EXPECT_EQ(echo.text(), "b.JPG");
+    EXPECT_EQ(list.FileName(), QDir(dir.path()).filePath("b.JPG"));
+    list.SetMask("*.bmp"); // reading again clears the selection
+    EXPECT_EQ(list.Count(), 1);
+    EXPECT_EQ(list.ItemIndex(), -1);
+    EXPECT_EQ(echo.text(), "*.bmp");
+    list.SetItemIndex(5);
+    EXPECT_EQ(list.ItemIndex(), -1);
+    EXPECT_EQ(list.FileName(), QString());
+
+    list.SetDirectory(dir.filePath("missing"));
+    EXPECT_EQ(list.Count(), 0);
+    EXPECT_EQ(list.Directory(), dir.filePath("missing"));
+}
+
+// ---- PanelStatusBar --------------------------------------------------------
+
+TEST(PanelStatusBar, SixFixedPanelsWithTexts)
+{
+    PanelStatusBar bar;
+    bar.resize(1161, 21);
+    const int widths[] = {100, 100, 50, 600, 100, 100};
+    const char *texts[] = {"FSUIPC:", "WideFS:", "FS:", "Message", "", "FS Clock:"};
+    for (int i = 0; i < 6; ++i)
+        EXPECT_EQ(bar.AddPanel(widths[i], texts[i], i == 5 ? taCenter : taLeftJustify), i);
+    EXPECT_EQ(bar.PanelCount(), 6);
+    EXPECT_EQ(bar.PanelRect(3), QRect(250, 0, 600, 21));
+    EXPECT_EQ(bar.PanelWidth(5), 100);
+    EXPECT_EQ(bar.PanelAlignment(5), taCenter);
+    bar.SetPanelText(3, "Connected");
+    EXPECT_EQ(bar.PanelText(3), "Connected");
+    EXPECT_EQ(bar.PanelText(0), "FSUIPC:");
+    bar.SetPanelText(6, "lost");   // out of range: ignored
+    bar.SetPanelText(-1, "lost");
+    EXPECT_EQ(bar.PanelText(6), QString());
+    EXPECT_EQ(bar.PanelCount(), 6);
+    EXPECT_EQ(bar.PanelRect(-1), QRect());
+}
+
+// ---- PanelShape ------------------------------------------------------------
+
+TEST(PanelShape, BrushColourIsReadableStateAndPressesAreReported)
+{
+    PanelShape lamp;
+    lamp.resize(12, 12);
+    lamp.SetShape(stCircle);
+    lamp.SetBrushColor(clLime);
+    EXPECT_EQ(lamp.BrushColor(), clLime);
+    lamp.SetBrushColor(clSilver);
+    EXPECT_NE(lamp.BrushColor(), clLime);
+    QSignalSpy spy(&lamp, &PanelShape::OnMouseDown);
+    QTest::mousePress(&lamp, Qt::RightButton, {}, QPoint(3, 4));
+    ASSERT_EQ(spy.count(), 1);
+    EXPECT_EQ(spy[0][0].value<PanelShape *>(), &lamp);
+    EXPECT_EQ(spy[0][1].value<Qt::MouseButton>(), Qt::RightButton);
+    EXPECT_EQ(spy[0][3].toInt(), 3);
+    EXPECT_EQ(spy[0][4].toInt(), 4);
+}

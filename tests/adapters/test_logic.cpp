@@ -1,0 +1,111 @@
+// The pure arithmetic and geometry behind the adapters, at its edges.
+#include "adapters/adapterlogic.h"
+
+#include <gtest/gtest.h>
+
+using namespace adapterlogic;
+
+TEST(GaugeMath, PercentIsTruncatedAndSafeForEmptyRanges)
+{
+    struct Case { int progress, lo, hi, percent; };
+    const Case cases[] = {
+        {0, 0, 100, 0},        {100, 0, 100, 100},    {50, 0, 100, 50},
+        {1, 0, 3, 33},         {2, 0, 3, 66},         // truncated, not rounded
+        {0, -4000, 4000, 50},  {-4000, -4000, 4000, 0}, {4000, -4000, 4000, 100},
+        {10, -40, 40, 62},     {-41, -40, 40, 0},     {41, -40, 40, 100},
+        {5, 5, 5, 0},          {0, 0, 0, 0},          // no range: empty bar, no division
+        {2147483647, -2147483647 - 1, 2147483647, 100}, // span beyond 32 bits
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(gaugePercent(c.progress, c.lo, c.hi), c.percent)
+            << c.progress << " in " << c.lo << ".." << c.hi;
+    EXPECT_EQ(gaugeFillLength(50, 81), 40);
+    EXPECT_EQ(gaugeFillLength(100, 81), 81);
+    EXPECT_EQ(gaugeFillLength(0, 81), 0);
+    EXPECT_EQ(gaugeFillLength(50, 0), 0);
+}
+
+TEST(ShapeGeometry, FiguresSitInsideTheControl)
+{
+    struct Case { TShapeType shape; QSize size; int pen; QRectF outline; };
+    const Case cases[] = {
+        {stRectangle, {20, 10}, 1, {0.5, 0.5, 19, 9}},
+        {stEllipse, {20, 10}, 1, {0.5, 0.5, 19, 9}},
+        {stCircle, {20, 10}, 1, {5.5, 0.5, 9, 9}},     // largest centred square
+        {stCircle, {10, 20}, 1, {0.5, 5.5, 9, 9}},
+        {stSquare, {21, 11}, 2, {1 + 5, 1, 9, 9}},
+        {stRectangle, {0, 0}, 1, {0.5, 0.5, 0, 0}},    // no size: no negative extent
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(shapeRect(c.shape, c.size, c.pen), c.outline) << int(c.shape);
+    EXPECT_EQ(shapeCornerRadius(stRoundRect, QRectF(0, 0, 40, 16)), 2.0);
+    EXPECT_EQ(shapeCornerRadius(stCircle, QRectF(0, 0, 40, 16)), 0.0);
+}
+
+TEST(StatusBarGeometry, FixedWidthsFromTheLeftAndTheLastPanelFillsTheBar)
+{
+    const QVector<QRect> r = statusPanelRects({100, 100, 50, 600, 100, 100}, QSize(1161, 21));
+    ASSERT_EQ(r.size(), 6);
+    const int lefts[] = {0, 100, 200, 250, 850, 950};
+    const int widths[] = {100, 100, 50, 600, 100, 211};
+    for (int i = 0; i < 6; ++i) {
+        EXPECT_EQ(r[i].left(), lefts[i]) << i;
+        EXPECT_EQ(r[i].width(), widths[i]) << i;
+        EXPECT_EQ(r[i].height(), 21);
+    }
+    // A bar narrower than the panels: the last one shrinks to nothing.
+    EXPECT_EQ(statusPanelRects({100, 100}, QSize(50, 21))[1].width(), 0);
+    EXPECT_TRUE(statusPanelRects({}, QSize(50, 21)).isEmpty());
+}
+
+TEST(RadioGroupGeometry, ItemsFillColumnByColumn)
+{
+    // 5 items in 2 columns: 3 in the first, 2 in the second.
+    const QSize g(210, 80);
+    EXPECT_EQ(radioItemRect(0, 5, 2, g, 14), QRect(8, 15, 100, 20));
+    EXPECT_EQ(radioItemRect(2, 5, 2, g, 14), QRect(8, 55, 100, 20));
+    EXPECT_EQ(radioItemRect(3, 5, 2, g, 14), QRect(108, 15, 100, 20));
+    EXPECT_EQ(radioItemRect(5, 5, 2, g, 14), QRect());
+    EXPECT_EQ(radioItemRect(0, 2, 0, g, 14).left(), 8); // 0 columns counts as 1
+}
+
+TEST(UpDownMath, StepsStopAtTheLimits)
+{
+    struct Case { int pos, inc, min, max; bool up; bool moves; int to; TUpDownDirection dir; };
+    const Case cases[] = {
+        {1, 1, 0, 32, true, true, 2, updUp},
+        {1, 1, 0, 32, false, true, 0, updDown},
+        {32, 1, 0, 32, true, false, 32, updNone},
+        {0, 1, 0, 32, false, false, 0, updNone},
+        {30, 5, 0, 32, true, true, 32, updUp},    // a big step ends at the limit
+        {5, 1, 10, 0, true, true, 4, updUp},      // reversed range: up goes toward Max
+        {2147483647, 1, 0, 2147483647, true, false, 2147483647, updNone},
+    };
+    for (const Case &c : cases) {
+        const UpDownStep s = upDownStep(c.pos, c.inc, c.min, c.max, c.up);
+        EXPECT_EQ(s.moves, c.moves) << c.pos << (c.up ? " up" : " down");
+        EXPECT_EQ(s.newValue, c.to) << c.pos;
+        EXPECT_EQ(s.direction, c.dir) << c.pos;
+    }
+    EXPECT_EQ(upDownPositionFromText(" 7 ", 1, 0, 32), 7);
+    EXPECT_EQ(upDownPositionFromText("40", 1, 0, 32), 1);
+    EXPECT_EQ(upDownPositionFromText("abc", 1, 0, 32), 1);
+    EXPECT_EQ(upDownPositionFromText("", 3, 0, 32), 3);
+}
+
+TEST(FileMask, PatternsIgnoreCaseAndNamesSortWithoutCase)
+{
+    const QStringList p = maskPatterns(QStringLiteral("*.jpg; *.bmp;"));
+    EXPECT_EQ(p, QStringList({"*.jpg", "*.bmp"}));
+    EXPECT_EQ(maskPatterns(QString()), QStringList({"*"}));
+    struct Case { const char *name; bool match; };
+    const Case cases[] = {{"a.jpg", true}, {"B.JPG", true}, {"c.Bmp", true},
+                          {"d.jpeg", false}, {"e.jpg.txt", false}, {"jpg", false}};
+    for (const Case &c : cases)
+        EXPECT_EQ(matchesMask(QString::fromLatin1(c.name), p), c.match) << c.name;
+    EXPECT_TRUE(matchesMask(QStringLiteral("README"), {QStringLiteral("*.*")}));
+
+    QStringList names = {"b.jpg", "C.bmp", "a.jpg", "B.jpg"};
+    sortFileNames(names);
+    EXPECT_EQ(names, QStringList({"a.jpg", "B.jpg", "b.jpg", "C.bmp"}));
+}
