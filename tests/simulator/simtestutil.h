@@ -1,0 +1,57 @@
+#pragma once
+// Helpers for the stand-in simulator tests: building request blocks byte by
+// byte, a clock the test moves by hand, and a fixed calendar day.
+#include "simulatorcore.h"
+
+#include <chrono>
+#include <cstdint>
+#include <initializer_list>
+#include <vector>
+
+class BlockBuilder {
+public:
+    BlockBuilder &u32(std::uint32_t v)
+    {
+        for (int i = 0; i < 4; ++i)
+            m_bytes.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
+        return *this;
+    }
+    BlockBuilder &read(std::uint32_t offset, std::uint32_t size, std::uint32_t dest = 0x1234)
+    {
+        u32(1).u32(offset).u32(size).u32(dest);
+        m_bytes.insert(m_bytes.end(), size, 0);
+        return *this;
+    }
+    BlockBuilder &write(std::uint32_t offset, std::initializer_list<std::uint8_t> data)
+    {
+        u32(2).u32(offset).u32(static_cast<std::uint32_t>(data.size()));
+        m_bytes.insert(m_bytes.end(), data);
+        return *this;
+    }
+    BlockBuilder &end() { return u32(0); }
+    // The block padded with zeros to the link's mapping size.
+    std::vector<std::uint8_t> mapping(std::size_t size = 0x8000) const
+    {
+        std::vector<std::uint8_t> b = m_bytes;
+        b.resize(size, 0);
+        return b;
+    }
+    const std::vector<std::uint8_t> &bytes() const { return m_bytes; }
+
+private:
+    std::vector<std::uint8_t> m_bytes;
+};
+
+struct ManualClock {
+    std::chrono::steady_clock::time_point now{};
+    void advance(int seconds) { now += std::chrono::seconds(seconds); }
+    SimClock::Source source()
+    {
+        return [this] { return now; };
+    }
+};
+
+inline PresetDate testDate(int secondsOfDay = 9 * 3600 + 5 * 60)
+{
+    return {2024, 7, 14, 196, secondsOfDay};
+}

@@ -1,0 +1,311 @@
+// The stand-in simulator's core without a window: request blocks, the
+// handshake registers, the clock, tracing, faults and the command protocol.
+#include "catalogue.h"
+#include "simtestutil.h"
+
+#include <gtest/gtest.h>
+
+#include <thread>
+
+namespace {
+
+class Core : public ::testing::Test {
+protected:
+    ManualClock clock;
+    SimulatorOptions options;
+    std::unique_ptr<SimulatorCore> core;
+
+    void SetUp() override { make(); }
+    void make() { core = std::make_unique<SimulatorCore>(options, clock.source(), testDate()); }
+    std::vector<std::uint8_t> space() { return core->peek(0, 0x10000); }
+    std::uint32_t u32At(const std::vector<std::uint8_t> &b, std::size_t at)
+    {
+        return b[at] | b[at + 1] << 8 | b[at + 2] << 16 | std::uint32_t(b[at + 3]) << 24;
+    }
+};
+
+} // namespace
+
+TEST_F(Core, MalformedBlocksAreAnsweredZeroAndChangeNothing)
+{
+    struct Case {
+        const char *what;
+        std::vector<std::uint8_t> block;
+    };
+    const std::vector<Case> cases = {
+        {"empty block", {}},
+        {"too short for an end marker", {0, 0, 0}},
+        {"valid write, then the block ends", BlockBuilder().write(0x0BC8, {0, 0}).bytes()},
+        {"valid write, then an unknown id", BlockBuilder().write(0x0BC8, {0, 0}).u32(3).end().mapping()},
+        {"huge read size", BlockBuilder().write(0x0BC8, {0, 0}).u32(1).u32(0).u32(0xFFFFFFFF).u32(0).end().mapping()},
+        {"write past the space", BlockBuilder().write(0x0BC8, {0, 0}).write(0xFFFF, {1, 2}).end().mapping()},
+        {"offset 0x10000", BlockBuilder().write(0x10000, {1}).end().mapping()},
+        {"offset + size wraps 32 bits", BlockBuilder().u32(2).u32(0x10).u32(0xFFFFFFF8).end().mapping()},
+        {"offset 0xFFFFFFFF", BlockBuilder().write(0xFFFFFFFF, {1}).end().mapping()},
+        {"read header cut by the block end", BlockBuilder().write(0x0BC8, {0, 0}).u32(1).u32(0x0BC8).bytes()},
+        {"write data runs past the block end", [] {
+             auto b = BlockBuilder().u32(2).u32(0x0BC8).u32(8).bytes();
+             b.insert(b.end(), 4, 0);
+             return b;
+         }()},
+        {"read data runs past the block end", BlockBuilder().u32(1).u32(0x0BC8).u32(64).u32(0).u32(0).bytes()},
+    };
+    const auto before = space();
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        std::vector<std::uint8_t> block = c.block;
+        const std::vector<std::uint8_t> sent = block;
+        EXPECT_EQ(core->processBlock(block), 0);
+        EXPECT_EQ(block, sent) << "a refused block is left as it came";
+        EXPECT_EQ(space(), before) << "a refused block changes nothing";
+    }
+    EXPECT_EQ(core->refusedBlocks(), cases.size());
+    // And the far end keeps serving.
+    auto good = BlockBuilder().read(var::ParkingBrake, 2).end().mapping();
+    EXPECT_EQ(core->processBlock(good), 1);
+    EXPECT_EQ(good[16], 0xFF);
+    EXPECT_EQ(good[17], 0x7F);
+}
+
+TEST_F(Core, RecordsApplyInOrderAndReadsLeaveHeadersAlone)
+{
+    BlockBuilder b;
+    b.read(var::ParkingBrake, 2, 0xAAAA0001)
+        .write(var::ParkingBrake, {0x00, 0x00})
+        .read(var::ParkingBrake, 2, 0xAAAA0002)
+        .read(var::ParkingBrake, 0, 0xAAAA0003)
+        .write(var::ParkingBrake, {0x34, 0x12})
+        .read(var::ParkingBrake, 2, 0xAAAA0004)
+        .end();
+    std::vector<std::uint8_t> block = b.bytes(); // exactly as long as its records
+    const std::vector<std::uint8_t> sent = block;
+    ASSERT_EQ(core->processBlock(block), 1);
+
+    // Data areas at 16, 48 and 96 (records of 18, 14, 18, 16, 14 bytes before).
+    const std::size_t first = 16, second = 18 + 14 + 16, third = 18 + 14 + 18 + 16 + 14 + 16;
+    EXPECT_EQ(block[first] | block[first + 1] << 8, 0x7FFF);
+    EXPECT_EQ(block[second] | block[second + 1] << 8, 0x0000);
+    EXPECT_EQ(block[third] | block[third + 1] << 8, 0x1234);
+    // Everything but the three data areas is as sent: headers, pDest, writes.
+    for (std::size_t i = 0; i < block.size(); ++i) {
+        if ((i >= first && i < first + 2) || (i >= second && i < second + 2) || (i >= third && i < third + 2))
+            continue;
+        EXPECT_EQ(block[i], sent[i]) << "byte " << i;
+    }
+    EXPECT_EQ(core->peek(var::ParkingBrake, 2), (std::vector<std::uint8_t>{0x34, 0x12}));
+}
+
+TEST_F(Core, RecordsReachingTheLastOffsetAreServed)
+{
+    auto block = BlockBuilder().write(0xFFFE, {7, 9}).read(0xFFFF, 1).read(0, 0).end().mapping();
+    EXPECT_EQ(core->processBlock(block), 1);
+    EXPECT_EQ(block[14 + 16], 9);
+    auto endOnly = BlockBuilder().end().bytes();
+    EXPECT_EQ(core->processBlock(endOnly), 1);
+}
+
+TEST_F(Core, HandshakeKeepsTheIdentifierThroughTheClientVersionWrite)
+{
+    options.simIndex = 7;
+    options.version = 0x34560001;
+    make();
+    for (int pass = 0; pass < 2; ++pass) { // a reconnection handshakes again
+        SCOPED_TRACE(pass);
+        auto block = BlockBuilder().read(0x3304, 4).read(0x3308, 4).write(0x330A, {0xD5, 0x07}).end().mapping();
+        ASSERT_EQ(core->processBlock(block), 1);
+        EXPECT_EQ(u32At(block, 16), 0x34560001u);
+        EXPECT_EQ(u32At(block, 20 + 16), 0xFADE0007u);
+        EXPECT_EQ(core->clientVersion(), 2005);
+    }
+    // The operator may stand in for something that is not the interface module.
+    EXPECT_EQ(core->command("write 0x3308 08000000"), "OK");
+    auto block = BlockBuilder().write(0x330A, {0xD5, 0x07}).read(0x3308, 4).end().mapping();
+    ASSERT_EQ(core->processBlock(block), 1);
+    EXPECT_EQ(u32At(block, 14 + 16), 0x00000008u);
+}
+
+TEST_F(Core, ClockRunsFromItsStartAndIsRebasedByWrites)
+{
+    auto clockText = [&] { return core->command("read 0x0238 3"); };
+    EXPECT_EQ(clockText(), "OK 090500");
+    clock.advance(65);
+    EXPECT_EQ(clockText(), "OK 090605");
+
+    // The panel sets 23:59:58; the clock runs on from there across midnight.
+    auto set = BlockBuilder().write(0x0238, {23, 59, 58}).read(0x0238, 3).end().mapping();
+    ASSERT_EQ(core->processBlock(set), 1);
+    EXPECT_EQ(set[15 + 16], 23);
+    clock.advance(3);
+    EXPECT_EQ(clockText(), "OK 000001");
+
+    // Setting the hour alone keeps minute and second.
+    auto hour = BlockBuilder().write(0x0238, {14}).end().mapping();
+    ASSERT_EQ(core->processBlock(hour), 1);
+    EXPECT_EQ(clockText(), "OK 0e0001");
+
+    // Paused (rate 0) it stands still; resumed it runs on from where it stood.
+    auto pause = BlockBuilder().write(var::SimulationRate, {0, 0}).end().mapping();
+    ASSERT_EQ(core->processBlock(pause), 1);
+    clock.advance(100);
+    EXPECT_EQ(clockText(), "OK 0e0001");
+    EXPECT_EQ(core->command("write 0x0C1A 0001"), "OK");
+    clock.advance(2);
+    EXPECT_EQ(clockText(), "OK 0e0003");
+
+    // Loading another aircraft does not stop or reset the time.
+    EXPECT_EQ(core->command("aircraft b747"), "OK");
+    clock.advance(1);
+    EXPECT_EQ(clockText(), "OK 0e0004");
+}
+
+TEST_F(Core, TraceReportsEachPanelWriteOnlyWhileOn)
+{
+    std::vector<std::string> lines;
+    core->setTraceSink([&](const std::string &l) { lines.push_back(l); });
+    auto block = BlockBuilder().write(var::SimulationRate, {0, 0}).read(0x0BC8, 2).write(0x3122, {0x90}).end().mapping();
+    ASSERT_EQ(core->processBlock(block), 1);
+    EXPECT_TRUE(lines.empty());
+
+    EXPECT_EQ(core->command("trace on"), "OK");
+    ASSERT_EQ(core->processBlock(block), 1);
+    EXPECT_EQ(lines, (std::vector<std::string>{"W 0x0C1A 2 0000", "W 0x3122 1 90"}));
+    EXPECT_EQ(core->command("write 0x0BC8 0000"), "OK");
+    EXPECT_EQ(lines.size(), 2u) << "operator writes are not the panel's";
+    auto bad = BlockBuilder().write(0x0BC8, {1, 1}).u32(9).end().mapping();
+    EXPECT_EQ(core->processBlock(bad), 0);
+    EXPECT_EQ(lines.size(), 2u) << "a refused block wrote nothing";
+
+    EXPECT_EQ(core->command("trace off"), "OK");
+    ASSERT_EQ(core->processBlock(block), 1);
+    EXPECT_EQ(lines.size(), 2u);
+}
+
+TEST_F(Core, CommandLinesGetOneAnswerEach)
+{
+    struct Case {
+        const char *line;
+        const char *answer; // exact, or a prefix ending in '*'
+    };
+    const Case cases[] = {
+        {"read 0x0BC8 2", "OK ff7f"},
+        {"read 0x0bc8 2\r", "OK ff7f"},
+        {"  read\t0x0BC8   2  ", "OK ff7f"},
+        {"write 0x0BC8 0000", "OK"},
+        {"read 0x0BC8 2", "OK 0000"},
+        {"write 0x0BC8 FF7F", "OK"},
+        {"read 0x0BC8 2", "OK ff7f"},
+        {"read 0xFFFF 1", "OK 00"},
+        {"read 0x0000 65536", "OK *"},
+        {"read 0xFFFF 2", "ERR *"},
+        {"read 0x10000 1", "ERR *"},
+        {"read 0x0BC8 0", "ERR *"},
+        {"read 0x0BC8 -1", "ERR *"},
+        {"read 0x0BC8 65537", "ERR *"},
+        {"read 0x0BC8 99999999999999999999", "ERR *"},
+        {"read 3016 2", "ERR *"},
+        {"read 0x 2", "ERR *"},
+        {"read 0x0BZ8 2", "ERR *"},
+        {"read 0x0BC8", "ERR *"},
+        {"read 0x0BC8 2 3", "ERR *"},
+        {"write 0x0BC8", "ERR *"},
+        {"write 0x0BC8 abc", "ERR *"},
+        {"write 0x0BC8 zz", "ERR *"},
+        {"write 0xFFFF 0000", "ERR *"},
+        {"trace on", "OK"},
+        {"trace off", "OK"},
+        {"trace maybe", "ERR *"},
+        {"fault late 250", "OK"},
+        {"fault late", "ERR *"},
+        {"fault late x", "ERR *"},
+        {"fault late 99999999", "ERR *"},
+        {"fault silent", "OK"},
+        {"fault reject", "OK"},
+        {"fault close", "OK"},
+        {"fault none", "OK"},
+        {"fault explode", "ERR *"},
+        {"aircraft baron", "OK"},
+        {"read 0x0AEC 2", "OK 0200"},
+        {"aircraft concorde", "ERR unknown aircraft 'concorde'*"},
+        {"aircraft", "ERR *"},
+        {"", "ERR *"},
+        {"   ", "ERR *"},
+        {"READ 0x0BC8 2", "ERR *"},
+        {"bogus", "ERR *"},
+        {"quit now", "ERR *"},
+    };
+    for (const Case &c : cases) {
+        const std::string answer = core->command(c.line);
+        const std::string expected = c.answer;
+        if (expected.back() == '*') {
+            EXPECT_EQ(answer.substr(0, expected.size() - 1), expected.substr(0, expected.size() - 1)) << c.line;
+        } else {
+            EXPECT_EQ(answer, expected) << c.line;
+        }
+        EXPECT_EQ(answer.find('\n'), std::string::npos);
+    }
+    EXPECT_FALSE(core->quitRequested());
+    EXPECT_EQ(core->command("quit"), "OK");
+    EXPECT_TRUE(core->quitRequested());
+}
+
+TEST_F(Core, FaultModesDecideWhatARequestGets)
+{
+    using A = SimulatorCore::Admission;
+    EXPECT_EQ(core->admit(), A::Serve);
+    core->command("fault reject");
+    EXPECT_EQ(core->admit(), A::Reject);
+    core->command("fault silent");
+    EXPECT_EQ(core->admit(), A::Ignore);
+    core->command("fault close");
+    EXPECT_EQ(core->admit(), A::Ignore);
+    EXPECT_EQ(core->faultMode(), FaultMode::Close);
+    core->command("fault late 0");
+    EXPECT_EQ(core->admit(), A::Serve);
+
+    // A long late answer gives way at once when the window has to go.
+    core->command("fault late 600000");
+    A result = A::Serve;
+    std::thread server([&] { result = core->admit(); });
+    core->cancelWaits(true);
+    server.join();
+    EXPECT_EQ(result, A::Ignore);
+    core->cancelWaits(false);
+    core->command("fault none");
+    EXPECT_EQ(core->admit(), A::Serve);
+}
+
+TEST(SimulatorOptions, ParseStrictly)
+{
+    struct Case {
+        std::vector<std::string_view> args;
+        bool ok;
+    };
+    const Case cases[] = {
+        {{}, true},
+        {{"--class", "FS98MAIN", "--version", "0x19980005", "--sim", "7", "--aircraft", "b727"}, true},
+        {{"--class", "OTHER"}, false},
+        {{"--version", "19980005"}, false},
+        {{"--version", "0x1FFFFFFFF"}, false},
+        {{"--sim", "65536"}, false},
+        {{"--sim", "-1"}, false},
+        {{"--aircraft", "concorde"}, false},
+        {{"--aircraft"}, false},
+        {{"--frobnicate", "1"}, false},
+    };
+    for (const Case &c : cases) {
+        std::string error;
+        const auto options = parseOptions(c.args, error);
+        EXPECT_EQ(options.has_value(), c.ok) << (c.args.empty() ? "(none)" : c.args[0]) << " " << error;
+        if (!c.ok) {
+            EXPECT_FALSE(error.empty());
+        }
+    }
+    std::string error;
+    const std::vector<std::string_view> args{"--class", "FS98MAIN", "--version", "0x19980005", "--sim", "7"};
+    const auto o = parseOptions(args, error);
+    ASSERT_TRUE(o);
+    EXPECT_EQ(o->windowClass, "FS98MAIN");
+    EXPECT_EQ(o->version, 0x19980005u);
+    EXPECT_EQ(o->simIndex, 7);
+    EXPECT_EQ(o->aircraft, "c172");
+}
