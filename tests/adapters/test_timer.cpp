@@ -22,13 +22,6 @@ void runTicks(PanelTimer &reference, int n)
 
 } // namespace
 
-TEST(PanelTimer, StartsStoppedWithTheDefaultInterval)
-{
-    PanelTimer t;
-    EXPECT_FALSE(t.Enabled());
-    EXPECT_EQ(t.Interval(), 1000);
-}
-
 TEST(PanelTimer, EnablingARunningTimerKeepsItsCountdown)
 {
     PanelTimer t;
@@ -73,7 +66,8 @@ TEST(PanelTimer, ANewIntervalWhileRunningRestartsTheCountdown)
 
 TEST(PanelTimer, StaysSilentWhenStoppedOrWithoutInterval)
 {
-    PanelTimer stopped;
+    PanelTimer stopped; // created stopped, with the platform's default interval
+    EXPECT_EQ(stopped.Interval(), 1000);
     stopped.SetInterval(5); // a new interval does not start a stopped timer
     PanelTimer noInterval;
     noInterval.SetInterval(0);
