@@ -5,7 +5,12 @@
 
 #include <chrono>
 #include <cstdint>
+#include <cstdlib>
+#include <filesystem>
 #include <initializer_list>
+#include <optional>
+#include <string>
+#include <sys/stat.h>
 #include <vector>
 
 class BlockBuilder {
@@ -55,3 +60,38 @@ inline PresetDate testDate(int secondsOfDay = 9 * 3600 + 5 * 60)
 {
     return {2024, 7, 14, 196, secondsOfDay};
 }
+
+// A fresh endpoint folder for the test (mode 0700), so runs in parallel never
+// meet each other's windows, atoms or mappings; removed afterwards.
+class FreshRuntimeDir {
+public:
+    FreshRuntimeDir()
+    {
+        if (const char *old = std::getenv("XDG_RUNTIME_DIR"))
+            m_saved = old;
+        char pattern[] = "/tmp/veltrano-simtest-XXXXXX";
+        if (const char *dir = ::mkdtemp(pattern)) {
+            m_path = dir;
+            ::chmod(dir, 0700);
+            ::setenv("XDG_RUNTIME_DIR", dir, 1);
+        }
+    }
+    ~FreshRuntimeDir()
+    {
+        if (m_saved)
+            ::setenv("XDG_RUNTIME_DIR", m_saved->c_str(), 1);
+        else
+            ::unsetenv("XDG_RUNTIME_DIR");
+        std::error_code ignored;
+        if (!m_path.empty())
+            std::filesystem::remove_all(m_path, ignored);
+    }
+    FreshRuntimeDir(const FreshRuntimeDir &) = delete;
+    FreshRuntimeDir &operator=(const FreshRuntimeDir &) = delete;
+    const std::string &path() const { return m_path; }
+    std::string endpoint(const std::string &windowClass) const { return m_path + "/veltrano/window." + windowClass; }
+
+private:
+    std::string m_path;
+    std::optional<std::string> m_saved;
+};
