@@ -1,0 +1,14 @@
+// The widget tests need a QApplication for the whole run. They never need a
+// display: offscreen unless the caller chose a platform (test discovery runs
+// the binary without the test environment).
+#include <QApplication>
+#include <gtest/gtest.h>
+
+int main(int argc, char **argv)
+{
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
