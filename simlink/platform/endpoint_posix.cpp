@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <ctime>
 #include <fcntl.h>
+#include <map>
 #include <mutex>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -62,11 +63,13 @@ std::string endpointFolder(std::string *whyRefused)
     const char *runtime = std::getenv("XDG_RUNTIME_DIR");
     const std::string folder = (runtime && *runtime) ? std::string(runtime) + "/veltrano"
                                                      : "/tmp/veltrano-" + std::to_string(uid);
-    if (::mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST)
-        return refuse("cannot create " + folder);
     struct stat st {};
-    if (::lstat(folder.c_str(), &st) != 0)
-        return refuse("cannot inspect " + folder);
+    if (::lstat(folder.c_str(), &st) != 0) {
+        if (errno != ENOENT || (::mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST))
+            return refuse("cannot create " + folder);
+        if (::lstat(folder.c_str(), &st) != 0)
+            return refuse("cannot inspect " + folder);
+    }
     if (!S_ISDIR(st.st_mode))
         return refuse(folder + " is not a folder");
     if (st.st_uid != uid)
@@ -80,46 +83,85 @@ std::string endpointFolder(std::string *whyRefused)
 }
 
 namespace {
+
 std::recursive_mutex &fileLockMutex()
 {
     static std::recursive_mutex m;
     return m;
 }
+
+// Lock files stay open for the life of the process: fcntl locks belong to
+// the process and closing any descriptor of a file drops them all, so each
+// file is opened once and only locked and unlocked afterwards.
+struct OpenLockFile {
+    int fd;
+    dev_t dev;
+    ino_t ino;
+};
+std::map<std::string, OpenLockFile> &openLockFiles()
+{
+    static std::map<std::string, OpenLockFile> files;
+    return files;
+}
+
+int lockFileFor(const std::string &path)
+{
+    struct stat now {};
+    const bool exists = ::stat(path.c_str(), &now) == 0;
+    auto &files = openLockFiles();
+    auto it = files.find(path);
+    if (it != files.end()) {
+        if (exists && now.st_dev == it->second.dev && now.st_ino == it->second.ino)
+            return it->second.fd;
+        ::close(it->second.fd); // the file was replaced: start again
+        files.erase(it);
+    }
+    const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+    if (fd < 0) {
+        setLastErrorFromErrno(errno);
+        return -1;
+    }
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || st.st_uid != ::geteuid() || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        SetLastError(ERROR_ACCESS_DENIED);
+        return -1;
+    }
+    files[path] = {fd, st.st_dev, st.st_ino};
+    return fd;
+}
+
+bool setLock(int fd, short type)
+{
+    struct flock fl {};
+    fl.l_type = type;
+    fl.l_whence = SEEK_SET;
+    while (::fcntl(fd, F_SETLKW, &fl) != 0) {
+        if (errno != EINTR) {
+            setLastErrorFromErrno(errno);
+            return false;
+        }
+    }
+    return true;
+}
+
 } // namespace
 
 FileLock::FileLock(const std::string &path)
 {
     fileLockMutex().lock();
     m_mutexHeld = true;
-    m_fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
-    if (m_fd < 0) {
-        setLastErrorFromErrno(errno);
+    if (path.empty())
         return;
-    }
-    struct stat st {};
-    if (::fstat(m_fd, &st) != 0 || st.st_uid != ::geteuid() || !S_ISREG(st.st_mode)) {
-        ::close(m_fd);
-        m_fd = -1;
-        SetLastError(ERROR_ACCESS_DENIED);
-        return;
-    }
-    struct flock fl {};
-    fl.l_type = F_WRLCK;
-    fl.l_whence = SEEK_SET;
-    while (::fcntl(m_fd, F_SETLKW, &fl) != 0) {
-        if (errno != EINTR) {
-            setLastErrorFromErrno(errno);
-            ::close(m_fd);
-            m_fd = -1;
-            return;
-        }
-    }
+    const int fd = lockFileFor(path);
+    if (fd >= 0 && setLock(fd, F_WRLCK))
+        m_fd = fd;
 }
 
 FileLock::~FileLock()
 {
     if (m_fd >= 0)
-        ::close(m_fd); // closing releases the fcntl lock
+        setLock(m_fd, F_UNLCK);
     if (m_mutexHeld)
         fileLockMutex().unlock();
 }
