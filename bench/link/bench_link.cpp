@@ -1,0 +1,140 @@
+// One link exchange (queue one 8-byte read, process, deliver) against the
+// stand-in simulator in another process, and in the same run the floor of any
+// such exchange on this machine: a raw SOCK_SEQPACKET round trip between two
+// processes carrying the same bytes. Prints both medians and their ratio.
+#include "SimLinkClient.h"
+
+#include <benchmark/benchmark.h>
+
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <map>
+#include <string>
+#include <sys/socket.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+// The block of one 8-byte read: header, data, end marker.
+constexpr std::size_t kBlockBytes = 16 + 8 + 4;
+
+struct SimChild {
+    pid_t pid = -1;
+    FILE *in = nullptr;
+};
+
+SimChild startSimulator()
+{
+    int toChild[2], fromChild[2];
+    if (::pipe(toChild) != 0 || ::pipe(fromChild) != 0)
+        std::abort();
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::dup2(toChild[0], 0);
+        ::dup2(fromChild[1], 1);
+        ::close(toChild[1]);
+        ::close(fromChild[0]);
+        ::execl(VELTRANO_SIM_PATH, VELTRANO_SIM_PATH, static_cast<char *>(nullptr));
+        ::_exit(127);
+    }
+    ::close(toChild[0]);
+    ::close(fromChild[1]);
+    FILE *out = ::fdopen(fromChild[0], "r");
+    char line[128] = {};
+    if (!out || !std::fgets(line, sizeof line, out) || std::strncmp(line, "READY", 5) != 0) {
+        std::fprintf(stderr, "veltrano-sim did not start\n");
+        std::exit(1);
+    }
+    return {pid, ::fdopen(toChild[1], "w")};
+}
+
+void stopSimulator(SimChild &sim)
+{
+    std::fputs("quit\n", sim.in);
+    std::fflush(sim.in);
+    ::waitpid(sim.pid, nullptr, 0);
+}
+
+void LinkExchange(benchmark::State &state)
+{
+    SimChild sim = startSimulator();
+    DWORD result = 0;
+    if (!FSUIPC_Open(SIM_ANY, result)) {
+        state.SkipWithError(resultTextOf(result));
+        stopSimulator(sim);
+        return;
+    }
+    double heading = 0;
+    for (auto _ : state) {
+        FSUIPC_Read(0x2B00, 8, &heading, result);
+        if (!FSUIPC_Process(result))
+            state.SkipWithError(resultTextOf(result));
+        benchmark::DoNotOptimize(heading);
+    }
+    FSUIPC_Close();
+    stopSimulator(sim);
+}
+
+void RawSeqpacketRoundTrip(benchmark::State &state)
+{
+    int fds[2];
+    if (::socketpair(AF_UNIX, SOCK_SEQPACKET, 0, fds) != 0)
+        std::abort();
+    const pid_t echo = ::fork();
+    if (echo == 0) {
+        ::close(fds[0]);
+        char buf[kBlockBytes];
+        ssize_t n;
+        while ((n = ::recv(fds[1], buf, sizeof buf, 0)) > 0)
+            ::send(fds[1], buf, static_cast<std::size_t>(n), 0);
+        ::_exit(0);
+    }
+    ::close(fds[1]);
+    char block[kBlockBytes] = {1};
+    for (auto _ : state) {
+        ::send(fds[0], block, sizeof block, 0);
+        ::recv(fds[0], block, sizeof block, 0);
+        benchmark::DoNotOptimize(block);
+    }
+    ::close(fds[0]);
+    ::waitpid(echo, nullptr, 0);
+}
+
+BENCHMARK(RawSeqpacketRoundTrip)->UseRealTime()->Repetitions(7)->ReportAggregatesOnly(true);
+BENCHMARK(LinkExchange)->UseRealTime()->Repetitions(7)->ReportAggregatesOnly(true);
+
+// Keeps the medians so that the ratio can be printed at the end.
+class MedianReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run> &runs) override
+    {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run &r : runs)
+            if (r.aggregate_name == "median")
+                medians[r.run_name.function_name] = r.GetAdjustedRealTime();
+    }
+    std::map<std::string, double> medians;
+};
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    char temp[] = "/tmp/veltrano-bench-XXXXXX";
+    ::setenv("XDG_RUNTIME_DIR", ::mkdtemp(temp), 1);
+    benchmark::Initialize(&argc, argv);
+    MedianReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    const double floor = reporter.medians["RawSeqpacketRoundTrip"];
+    const double link = reporter.medians["LinkExchange"];
+    if (floor > 0 && link > 0)
+        std::printf("\nmedian link exchange %.2f us, raw round trip %.2f us, ratio %.2f\n", link / 1000.0,
+                    floor / 1000.0, link / floor);
+    std::error_code ignored;
+    std::filesystem::remove_all(temp, ignored);
+    return 0;
+}
