@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Builds Veltrano, starts the stand-in simulator and the panel against it,
+# and stops the simulator when the panel closes.
+set -euo pipefail
+cd "$(dirname "$0")"
+source scripts/setup.sh
+ensure_packages
+build_tree build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+# The simulator keeps serving until told to quit; its input stays open on a fifo.
+workdir=$(mktemp -d)
+mkfifo "$workdir/sim.in"
+build/simulator/veltrano-sim "$@" <"$workdir/sim.in" >"$workdir/sim.out" &
+sim=$!
+exec 3>"$workdir/sim.in"
+cleanup() {
+    echo quit >&3 2>/dev/null || true
+    exec 3>&-
+    wait "$sim" 2>/dev/null || true
+    rm -rf "$workdir"
+}
+trap cleanup EXIT
+for _ in $(seq 100); do
+    grep -q '^READY' "$workdir/sim.out" 2>/dev/null && break
+    kill -0 "$sim" 2>/dev/null || { echo "veltrano-sim did not start" >&2; exit 1; }
+    sleep 0.1
+done
+build/app/veltrano
