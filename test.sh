@@ -10,5 +10,6 @@ export QT_QPA_PLATFORM=offscreen
 build_tree build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 ctest --test-dir build --output-on-failure -j"$(nproc)"
 
-build_tree build-sanitize -DCMAKE_BUILD_TYPE=Debug -DVELTRANO_SANITIZE=ON -DVELTRANO_BUILD_BENCH=OFF
+cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVELTRANO_SANITIZE=ON -DVELTRANO_BUILD_BENCH=OFF >/dev/null
+cmake --build build-sanitize -j"$(nproc)" --target test_simlink test_simulator
 ctest --test-dir build-sanitize --output-on-failure -j"$(nproc)" -L sanitize
