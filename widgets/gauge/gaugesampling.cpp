@@ -21,14 +21,24 @@ bool is32Bit(const QImage &img)
 // can be summed per lane without one channel spilling into the next.
 constexpr std::uint32_t laneMask = 0x00FF00FFu;
 
+// Row access without the detach check of QImage::scanLine on every row.
+struct Rows {
+    const uchar *src;
+    qsizetype srcStride;
+    uchar *dst;
+    qsizetype dstStride;
+    const std::uint32_t *in(int y) const { return reinterpret_cast<const std::uint32_t *>(src + y * srcStride); }
+    std::uint32_t *out(int y) const { return reinterpret_cast<std::uint32_t *>(dst + y * dstStride); }
+};
+
 template <int K, int Shift>
-void averageShift(const QImage &src, QImage &dst, const QRect &r)
+void averageShift(const Rows &img, const QRect &r)
 {
     for (int y = r.top(); y <= r.bottom(); ++y) {
         const std::uint32_t *rows[K];
         for (int j = 0; j < K; ++j)
-            rows[j] = reinterpret_cast<const std::uint32_t *>(src.constScanLine(y * K + j));
-        auto *out = reinterpret_cast<std::uint32_t *>(dst.scanLine(y));
+            rows[j] = img.in(y * K + j);
+        std::uint32_t *out = img.out(y);
         for (int x = r.left(); x <= r.right(); ++x) {
             std::uint32_t lo = 0, hi = 0;
             for (int j = 0; j < K; ++j) {
@@ -43,13 +53,13 @@ void averageShift(const QImage &src, QImage &dst, const QRect &r)
     }
 }
 
-void averageNine(const QImage &src, QImage &dst, const QRect &r)
+void averageNine(const Rows &img, const QRect &r)
 {
     for (int y = r.top(); y <= r.bottom(); ++y) {
         const std::uint32_t *rows[3];
         for (int j = 0; j < 3; ++j)
-            rows[j] = reinterpret_cast<const std::uint32_t *>(src.constScanLine(y * 3 + j));
-        auto *out = reinterpret_cast<std::uint32_t *>(dst.scanLine(y));
+            rows[j] = img.in(y * 3 + j);
+        std::uint32_t *out = img.out(y);
         for (int x = r.left(); x <= r.right(); ++x) {
             std::uint32_t lo = 0, hi = 0;
             for (int j = 0; j < 3; ++j) {
@@ -65,12 +75,11 @@ void averageNine(const QImage &src, QImage &dst, const QRect &r)
     }
 }
 
-void copyRect(const QImage &src, QImage &dst, const QRect &r)
+void copyRect(const Rows &img, const QRect &r)
 {
     const std::size_t bytes = std::size_t(r.width()) * 4;
     for (int y = r.top(); y <= r.bottom(); ++y)
-        std::memcpy(dst.scanLine(y) + std::size_t(r.left()) * 4, src.constScanLine(y) + std::size_t(r.left()) * 4,
-                    bytes);
+        std::memcpy(img.out(y) + r.left(), img.in(y) + r.left(), bytes);
 }
 
 } // namespace
@@ -82,11 +91,12 @@ bool averageBlocks(const QImage &src, QImage &dst, int k, const QRect &dstRect)
     const QRect r = dstRect & dst.rect() & QRect(0, 0, src.width() / k, src.height() / k);
     if (r.isEmpty())
         return true;
+    const Rows rows{src.constBits(), src.bytesPerLine(), dst.bits(), dst.bytesPerLine()};
     switch (k) {
-    case 1: copyRect(src, dst, r); break;
-    case 2: averageShift<2, 2>(src, dst, r); break;
-    case 3: averageNine(src, dst, r); break;
-    case 4: averageShift<4, 4>(src, dst, r); break;
+    case 1: copyRect(rows, r); break;
+    case 2: averageShift<2, 2>(rows, r); break;
+    case 3: averageNine(rows, r); break;
+    case 4: averageShift<4, 4>(rows, r); break;
     }
     return true;
 }

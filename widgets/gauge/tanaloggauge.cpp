@@ -5,11 +5,41 @@
 #include <QEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QRegion>
 
 #include <chrono>
 #include <cstring>
 
 using Counter = std::chrono::steady_clock;
+
+namespace {
+
+// The control pixels whose K x K blocks cover `r` (a rectangle of the
+// supersampled image).
+QRect toBlocks(const QRect &r, int k)
+{
+    if (r.isEmpty())
+        return {};
+    return QRect(QPoint(r.left() / k, r.top() / k), QPoint(r.right() / k, r.bottom() / k));
+}
+
+// Copies the blocks of control pixels `area` from one supersampled image to
+// another of the same size and format.
+void copyArea(const QImage &from, QImage &to, const QRect &area, int k)
+{
+    if (area.isEmpty())
+        return;
+    const std::size_t offset = std::size_t(area.left()) * k * 4;
+    const std::size_t bytes = std::size_t(area.width()) * k * 4;
+    const qsizetype fromStride = from.bytesPerLine();
+    const qsizetype toStride = to.bytesPerLine();
+    const uchar *src = from.constBits() + area.top() * k * fromStride + offset;
+    uchar *dst = to.bits() + area.top() * k * toStride + offset;
+    for (int rows = area.height() * k; rows > 0; --rows, src += fromStride, dst += toStride)
+        std::memcpy(dst, src, bytes);
+}
+
+} // namespace
 
 TAnalogGauge::TAnalogGauge(QWidget *parent)
     : QWidget(parent)
@@ -240,33 +270,31 @@ void TAnalogGauge::RedrawArrow()
     if (syncImages()) // resized while hidden: the cached scale is new and blank
         DrawScale(FBackBitmap, k);
 
+    // Only the areas of the old and the new needle differ from the cached
+    // scale, so only they are restored and averaged again; the result is the
+    // same as copying the whole scale and averaging every block.
     const Needle n = needleFor(FFaceBitmap.size(), k);
     const QRect newRect = needleBounds(n.pivot, n.tip, n.hasLine, n.width, n.diskRadius);
-    QRect dirty;
+    QRect oldArea;
+    QRect newArea;
     if (m_faceStale) {
         std::memcpy(FFaceBitmap.bits(), FBackBitmap.constBits(), std::size_t(FBackBitmap.sizeInBytes()));
-        dirty = FFaceBitmap.rect();
+        newArea = toBlocks(FFaceBitmap.rect(), k);
     } else {
-        // Only the old and the new needle differ from the cached scale.
-        // Widened to whole K x K blocks so that they average to whole pixels.
-        dirty = (m_needleRect | newRect) & FFaceBitmap.rect();
-        if (!dirty.isEmpty())
-            dirty = QRect(QPoint(dirty.left() / k * k, dirty.top() / k * k),
-                          QPoint((dirty.right() / k + 1) * k - 1, (dirty.bottom() / k + 1) * k - 1));
-        const std::size_t bytes = std::size_t(dirty.width()) * 4;
-        for (int y = dirty.top(); y <= dirty.bottom(); ++y)
-            std::memcpy(FFaceBitmap.scanLine(y) + std::size_t(dirty.left()) * 4,
-                        FBackBitmap.constScanLine(y) + std::size_t(dirty.left()) * 4, bytes);
+        oldArea = toBlocks(m_needleRect & FFaceBitmap.rect(), k);
+        newArea = toBlocks(newRect & FFaceBitmap.rect(), k);
+        copyArea(FBackBitmap, FFaceBitmap, oldArea, k);
     }
     DrawArrow(FFaceBitmap, k);
     m_needleRect = newRect;
     m_faceStale = false;
 
-    const QRect shown(dirty.left() / k, dirty.top() / k, dirty.width() / k, dirty.height() / k);
-    if (k > 1)
-        averageBlocks(FFaceBitmap, FAABitmap, k, shown);
+    if (k > 1) {
+        averageBlocks(FFaceBitmap, FAABitmap, k, oldArea);
+        averageBlocks(FFaceBitmap, FAABitmap, k, newArea);
+    }
     if (isVisible())
-        repaint(shown);
+        repaint(QRegion(oldArea) | QRegion(newArea));
 
     if (const auto frames = framesFromElapsed(FPeriod, counterNow() - FTicker); frames && *frames != FFrames) {
         FFrames = *frames;

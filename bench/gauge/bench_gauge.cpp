@@ -1,0 +1,140 @@
+// Needle redraw of the panel's airspeed dial (128x128, 2x supersampling)
+// against Qt's raster engine drawing the same needle and pivot disk with
+// antialiasing over a copy of the cached scale at 1x. Both off-screen.
+#include "panelgauges.h"
+
+#include "gauge/gaugesampling.h"
+
+#include <QApplication>
+#include <QPainter>
+#include <benchmark/benchmark.h>
+
+#include <array>
+#include <cstring>
+#include <iostream>
+#include <map>
+#include <memory>
+
+namespace {
+
+// Positions spread over the dial so that every needle direction is measured.
+constexpr std::array<float, 16> positions{3, 171, 48, 122, 97, 15, 186, 66, 140, 30, 110, 199, 80, 158, 55, 131};
+
+void configureSpeed(TAnalogGauge &g)
+{
+    configurePanelGauge(g, panelGauges[0]);
+}
+
+// What a Position change costs on the panel: the widget's own redraw.
+void BM_GaugePositionChange(benchmark::State &state)
+{
+    TAnalogGauge g;
+    configureSpeed(g);
+    std::size_t i = 0;
+    for (auto _ : state) {
+        g.SetPosition(positions[i++ % positions.size()]);
+        benchmark::DoNotOptimize(g.averagedImage().constBits());
+    }
+}
+BENCHMARK(BM_GaugePositionChange);
+
+// The same redraw done over the whole picture: copy of the whole scale,
+// needle, and averaging of every block.
+void BM_GaugeWholeFrameRedraw(benchmark::State &state)
+{
+    std::vector<std::unique_ptr<TAnalogGauge>> gauges;
+    for (float p : positions) {
+        gauges.push_back(std::make_unique<TAnalogGauge>());
+        configureSpeed(*gauges.back());
+        gauges.back()->SetPosition(p);
+    }
+    const QImage &scale = gauges[0]->scaleImage();
+    QImage face(scale.size(), QImage::Format_RGB32);
+    QImage avg(gauges[0]->size(), QImage::Format_RGB32);
+    std::size_t i = 0;
+    for (auto _ : state) {
+        std::memcpy(face.bits(), scale.constBits(), std::size_t(scale.sizeInBytes()));
+        gauges[i++ % gauges.size()]->DrawArrow(face, 2);
+        averageBlocks(face, avg, 2);
+        benchmark::DoNotOptimize(avg.constBits());
+    }
+}
+BENCHMARK(BM_GaugeWholeFrameRedraw);
+
+// Baseline: QPainter with antialiasing, same needle and disk, at 1x.
+void BM_QPainterNeedleBaseline(benchmark::State &state)
+{
+    TAnalogGauge g;
+    configureSpeed(g);
+    g.SetAntiAliased(aaNone);
+    const QImage scale = g.scaleImage().copy();
+    QImage frame(scale.size(), QImage::Format_RGB32);
+    const GaugeGeometry geo = g.geometryFor(1);
+    const QPen pen(Qt::white, 2, Qt::SolidLine, Qt::RoundCap);
+    const QColor disk(128, 128, 128);
+    std::size_t i = 0;
+    for (auto _ : state) {
+        std::memcpy(frame.bits(), scale.constBits(), std::size_t(scale.sizeInBytes()));
+        const float v = positions[i++ % positions.size()];
+        QPainter p(&frame);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(pen);
+        const QPointF pivot(geo.cx, geo.cy);
+        p.drawLine(pivot, scalePointF(geo, valueToScale(v, geo.angle, g.Scale()), geo.R));
+        p.setPen(Qt::NoPen);
+        p.setBrush(disk);
+        p.drawEllipse(pivot, 8.0, 8.0);
+        p.end();
+        benchmark::DoNotOptimize(frame.constBits());
+    }
+}
+BENCHMARK(BM_QPainterNeedleBaseline);
+
+// Keeps the medians so that the ratios can be printed after the run.
+class MedianReporter : public benchmark::ConsoleReporter {
+public:
+    std::map<std::string, std::pair<double, double>> medians; // real, CPU
+    void ReportRuns(const std::vector<Run> &runs) override
+    {
+        for (const Run &r : runs)
+            if (r.aggregate_name == "median")
+                medians[r.benchmark_name()] = {r.GetAdjustedRealTime(), r.GetAdjustedCPUTime()};
+        ConsoleReporter::ReportRuns(runs);
+    }
+};
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    std::vector<char *> args(argv, argv + argc);
+    std::string reps = "--benchmark_repetitions=15";
+    std::string aggr = "--benchmark_report_aggregates_only=true";
+    args.push_back(reps.data());
+    args.push_back(aggr.data());
+    int n = int(args.size());
+    benchmark::Initialize(&n, args.data());
+    MedianReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    const auto find = [&](const std::string &prefix) {
+        for (const auto &[name, t] : reporter.medians)
+            if (name.rfind(prefix, 0) == 0)
+                return t;
+        return std::pair<double, double>{0.0, 0.0};
+    };
+    // Real time suffers when other work shares the cores; CPU time less so.
+    const auto base = find("BM_QPainterNeedleBaseline");
+    if (base.first > 0 && base.second > 0) {
+        for (const char *name : {"BM_GaugePositionChange", "BM_GaugeWholeFrameRedraw"}) {
+            const auto t = find(name);
+            if (t.first > 0)
+                std::cout << name << " / baseline, medians: real " << t.first / base.first << ", CPU "
+                          << t.second / base.second << "\n";
+        }
+    }
+    benchmark::Shutdown();
+    return 0;
+}
