@@ -77,6 +77,16 @@ Span clipSpan(double centre, double reach, int size)
     return {int(std::max(lo, 0.0)), int(std::min(hi, double(size - 1)))};
 }
 
+// Columns of one row that may lie within distance sqrt(r2) of the centre;
+// one pixel wider on each side than exact, the callers test each pixel.
+Span rowReach(double cx, double dy2, double r2, Span xs)
+{
+    if (dy2 > r2)
+        return {1, 0};
+    const double half = std::sqrt(r2 - dy2) + 1.0;
+    return {std::max(xs.lo, int(std::floor(cx - half))), std::min(xs.hi, int(std::ceil(cx + half)))};
+}
+
 // Walks every pixel of a feathered ring and hands its coverage weight
 // (0..255) to `paint(pixel, x, y, weight)`.
 template <class Paint>
@@ -109,10 +119,24 @@ void forRing(QImage &image, double cx, double cy, double radius, double width, d
     for (int x = xs.lo; x <= xs.hi; ++x)
         dx2[size_t(x - xs.lo)] = (x - cx) * (x - cx);
 
+    uchar *bits = image.bits();
+    const qsizetype stride = image.bytesPerLine();
     for (int y = ys.lo; y <= ys.hi; ++y) {
         const double dy2 = (y - cy) * (y - cy);
-        uchar *row = image.scanLine(y);
-        for (int x = xs.lo; x <= xs.hi; ++x) {
+        uchar *row = bits + stride * y;
+        const Span outerCols = rowReach(cx, dy2, outer2, xs);
+        // Columns well inside the hole are skipped; the rest are tested.
+        Span hole{1, 0};
+        if (inner2 > dy2) {
+            const double half = std::sqrt(inner2 - dy2) - 1.0;
+            if (half > 0.0)
+                hole = {int(std::ceil(cx - half)), int(std::floor(cx + half))};
+        }
+        for (int x = outerCols.lo; x <= outerCols.hi; ++x) {
+            if (x == hole.lo && hole.lo <= hole.hi) {
+                x = hole.hi;
+                continue;
+            }
             const double d2 = dx2[size_t(x - xs.lo)] + dy2;
             if (d2 > outer2 || d2 < inner2)
                 continue;
@@ -158,10 +182,13 @@ void DrawAntialiasedDisk(QImage &image, double cx, double cy, double radius, dou
     for (int x = xs.lo; x <= xs.hi; ++x)
         dx2[size_t(x - xs.lo)] = (x - cx) * (x - cx);
 
+    uchar *bits = image.bits();
+    const qsizetype stride = image.bytesPerLine();
     for (int y = ys.lo; y <= ys.hi; ++y) {
         const double dy2 = (y - cy) * (y - cy);
-        uchar *row = image.scanLine(y);
-        for (int x = xs.lo; x <= xs.hi; ++x) {
+        uchar *row = bits + stride * y;
+        const Span cols = rowReach(cx, dy2, outer2, xs);
+        for (int x = cols.lo; x <= cols.hi; ++x) {
             const double d2 = dx2[size_t(x - xs.lo)] + dy2;
             if (d2 < inner2) {
                 put(row + 3 * x, c);
@@ -213,14 +240,15 @@ void DrawGradientCircle(QImage &image, double cx, double cy, double radius, doub
     std::array<double, 360> weights;
     if (!gradientWeights(arcStart, arcEnd, weights))
         return;
-    const TColor a = resolveColor(colorA);
-    const TColor b = resolveColor(colorB);
-    std::array<TColor, 360> colours;
-    for (size_t i = 0; i < 360; ++i)
-        colours[i] = GetMixedColor(a, b, roundToInt(weights[i] * 255.0));
+    const Rgb a = rgbOf(colorA);
+    const Rgb b = rgbOf(colorB);
+    std::array<Rgb, 360> colours;
+    for (size_t i = 0; i < 360; ++i) {
+        const int rate = roundToInt(weights[i] * 255.0); // GetMixedColor of A and B
+        colours[i] = {mixChannel(a.r, b.r, rate), mixChannel(a.g, b.g, rate), mixChannel(a.b, b.b, rate)};
+    }
     forRing(image, cx, cy, radius, width, feather, [&](uchar *p, int x, int y, int w) {
-        const TColor c = colours[size_t(Calc_Angle(cx, cy, x, y))];
-        blend(p, {redOf(c), greenOf(c), blueOf(c)}, w);
+        blend(p, colours[size_t(Calc_Angle(cx, cy, x, y))], w);
     });
 }
 

@@ -19,10 +19,9 @@ std::int32_t saturate32(std::int64_t v)
 
 double roundHalfEven(double v)
 {
-    const double r = std::round(v); // halves away from zero
-    if (std::fabs(v - std::trunc(v)) == 0.5)
-        return 2.0 * std::round(v / 2.0);
-    return r;
+    // The default floating-point rounding mode rounds halves to even; nothing
+    // in this program changes it.
+    return std::nearbyint(v);
 }
 
 int roundToInt(double v)
