@@ -1,17 +1,20 @@
-// Opening the link, the connection start of the first activation, the
-// reconnection timer and the refresh cycle.
-//
-// Offsets: 0x0238 (3 bytes: hour, minute, second of the simulator clock),
-// 0x0C1A written by the pause button (simulation rate x 256).
+// Opening the link: the connection start of the first activation and the
+// reconnection timer.
 #include "uACMainForm.h"
 
 #include "SimLinkClient.h"
-#include "adapters/panelstatusbar.h"
+#include "adapters/panelshape.h"
 #include "adapters/paneltimer.h"
+#include "adapters/trackbar.h"
 #include "connectiontexts.h"
 
-#include <QCoreApplication>
+#include <QFrame>
+#include <QGroupBox>
 #include <QPushButton>
+
+namespace {
+constexpr int kPassPumps = 1001; // the passes let pending messages run this often at their end
+}
 
 bool TfrmACMain::OpenConnection()
 {
@@ -32,7 +35,7 @@ bool TfrmACMain::OpenConnection()
     const bool alreadyOpen = result == FSUIPC_ERR_OPEN;
     setStatusPanel(3, QString::fromLatin1(alreadyOpen ? "Connect: " : "Waiting to connect: ") +
                           QString::fromLatin1(resultTextOf(result)));
-    QCoreApplication::processEvents();
+    pumpMessages();
     return alreadyOpen;
 }
 
@@ -42,17 +45,99 @@ void TfrmACMain::ConnectionStart()
     vInProc = 0;
     TimerUpdateTime->SetEnabled(false);
     setStatusPanel(3, QString());
-    if (OpenConnection()) {
-        TimerOpen->SetEnabled(false);
-        setStatusPanel(3, QStringLiteral("Connected"));
-        isConnected = true;
-        bbtnPause->setEnabled(true);
-        bbtnPause->setText(QStringLiteral("G&o"));
-    } else {
+    for (QWidget *w : {static_cast<QWidget *>(pnlEngine2), static_cast<QWidget *>(pnlEngine3),
+                       static_cast<QWidget *>(pnlEngine4), static_cast<QWidget *>(gbAPU)}) {
+        w->hide();
+        w->setEnabled(false);
+    }
+    for (PanelShape *lamp : {shpMkrOut, shpMkrMid, shpMkrIn})
+        lamp->SetBrushColor(0xA4A0A0); // the markers' unlit grey
+
+    if (!OpenConnection()) {
         setStatusPanel(3, QStringLiteral("Unable to Open FS Connection...Waiting..."));
         isConnected = false;
         bbtnPause->setEnabled(false);
-        QCoreApplication::processEvents();
+        pumpMessages();
         TimerOpen->SetEnabled(true);
+        return;
     }
+    TimerOpen->SetEnabled(false);
+    setStatusPanel(3, QStringLiteral("Connected"));
+    isConnected = true;
+    bbtnPause->setEnabled(true);
+    bbtnPause->setText(QStringLiteral("G&o"));
+    setStatusPanel(3, QStringLiteral("Initializing..."));
+
+    // The initial pass. Giving the levers the focus runs their enter and leave
+    // handlers, which set and clear the write intent between the readers.
+    AircraftInfo();
+    AltitudeInfo();
+    HeadInfo();
+    SpeedInfo();
+    giveFocus(tbThrottle1);
+    ElectInfo();
+    ControlInfo();
+    RadioInfo();
+    FuelInfo();
+    giveFocus(tbProp1);
+    NavInfo();
+    APInfo();
+    EngineInfoSel();
+    EngineInfo1();
+    giveFocus(tbMix1);
+    if (vNumEng > 1)
+        EngineInfo2();
+    if (vNumEng > 2)
+        EngineInfo3();
+    if (vNumEng > 3)
+        EngineInfo4();
+    FailInfo();
+    pumpMessages(kPassPumps);
+
+    setStatusPanel(3, QStringLiteral("Initializing...Done."));
+    bbtnPause->setText(QStringLiteral("&Pause"));
+    giveFocus(bbtnPause);
+    TimerUpdateTime->SetEnabled(true);
+    setStatusPanel(4, QStringLiteral("Starting Scan..."));
+}
+
+void TfrmACMain::TimerOpenTimer()
+{
+    if (!OpenConnection()) {
+        setStatusPanel(3, QStringLiteral("Unable to Open FS Connection...Waiting..."));
+        isConnected = false;
+        return;
+    }
+    TimerOpen->SetEnabled(false);
+    setStatusPanel(3, QStringLiteral("Connected."));
+    isConnected = true;
+    bbtnPause->setEnabled(true);
+    bbtnPause->setText(QStringLiteral("G&o"));
+
+    // The reconnection pass; the refresh waits for the user's "Go".
+    AircraftInfo();
+    AltitudeInfo();
+    HeadInfo();
+    SpeedInfo();
+    ElectInfo();
+    ControlInfo();
+    RadioInfo();
+    FuelInfo();
+    NavInfo();
+    APInfo();
+    EngineInfo1();
+    if (vNumEng > 1)
+        EngineInfo2();
+    if (vNumEng > 2)
+        EngineInfo3();
+    if (vNumEng > 3)
+        EngineInfo4();
+    FailInfo();
+    pumpMessages(kPassPumps);
+}
+
+void TfrmACMain::giveFocus(QWidget *control)
+{
+    if (control->isVisible() && control->isEnabled())
+        control->setFocus(Qt::OtherFocusReason);
 }

@@ -5,6 +5,7 @@
 #include "SimLinkClient.h"
 #include "adapters/panelstatusbar.h"
 #include "adapters/paneltimer.h"
+#include "dialogseam.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -18,6 +19,7 @@ TfrmACMain::TfrmACMain(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("frmACMain"));
     buildWindow();
+    connectHandlers();
     FormCreate();
     if (!frmACMain)
         frmACMain = this;
@@ -26,6 +28,7 @@ TfrmACMain::TfrmACMain(QWidget *parent) : QWidget(parent)
 TfrmACMain::~TfrmACMain()
 {
     qApp->removeEventFilter(this);
+    delete OpenDialog1;
     if (frmACMain == this)
         frmACMain = nullptr;
 }
@@ -86,6 +89,12 @@ void TfrmACMain::FormKeyDown(int, Qt::KeyboardModifiers)
 void TfrmACMain::pumpMessages()
 {
     QCoreApplication::processEvents();
+}
+
+void TfrmACMain::pumpMessages(int times)
+{
+    for (int i = 0; i < times; ++i)
+        QCoreApplication::processEvents();
 }
 
 void TfrmACMain::setStatusLine(const std::string &text)

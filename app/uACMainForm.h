@@ -2,18 +2,40 @@
 // The main window: the whole cockpit panel, its shared state and every event
 // handler. One class, as the panel has always been built; its member functions
 // are defined in files by panel area (lifecycle and connection in app/, the
-// layout one file per group, readers in readout/, handlers in controls/, the
-// viewer in viewer/).
+// layout one file per group in app/layout/, readers in readout/, handlers in
+// controls/, the viewer in viewer/).
+#include "errorreport.h"
 #include "typedaccess.h"
 
 #include <QWidget>
 
 #include <cstdint>
+#include <functional>
 #include <string>
+#include <type_traits>
 
+class BarGauge;
+class FileList;
+class OpenDialog;
+class PanelEdit;
+class PanelImage;
+class PanelLabel;
+class PanelShape;
 class PanelStatusBar;
 class PanelTimer;
+class QCheckBox;
+class QDateEdit;
+class QFrame;
+class QGroupBox;
 class QPushButton;
+class QTimeEdit;
+class RadioGroup;
+class SpeedButton;
+class TAnalogGauge;
+class TKnob;
+class TRotatableImage;
+class TrackBar;
+class UpDown;
 
 class TfrmACMain : public QWidget, public simlink::TypedAccessors
 {
@@ -31,8 +53,8 @@ public:
     std::uint8_t vInProc = 0; // refresh phase, 0..3
     std::int32_t imagecount = 0;
     bool isConnected = false;
-    bool msedwn = false;       // a button is held on a direct control
-    std::int16_t vNumEng = 0;  // engines of the loaded aircraft
+    bool msedwn = false;      // a button is held on a direct control
+    std::int16_t vNumEng = 0; // engines of the loaded aircraft
 
     // Conversion constants of the readers.
     static constexpr double sixfive = 65536.0;
@@ -42,44 +64,224 @@ public:
     static constexpr double Dsixteen = 16384.0;
     static constexpr int iSixteen = 16383;
 
-    // --- Lifecycle -------------------------------------------------------
+    // --- Lifecycle (app/lifecycle.cpp) -----------------------------------
     void FormCreate();
     void FormShow() {}
     void FormActivate();
     void FormClose();
     void btnCloseClick();
 
-    // --- Connection and refresh -------------------------------------------
+    // --- Connection and refresh (app/connection.cpp, app/refresh.cpp) -----
     bool OpenConnection();
     void ConnectionStart();
+    void TimerOpenTimer();
+    void TimerUpdateTimeTimer();
+    void bbtnPauseClick();
+    void bbtnRefreshClick();
 
-    // The status bar: panel 3 is the status line.
+    // --- Readers (readout/), called by the connection passes and the refresh
+    // cycle. Virtual so that the cycle can be watched on its own.
+    virtual void AircraftInfo();
+    virtual void AltitudeInfo();
+    virtual void SpeedInfo();
+    virtual void HeadInfo();
+    virtual void ElectInfo();
+    virtual void ControlInfo();
+    virtual void RadioInfo();
+    virtual void FuelInfo();
+    virtual void NavInfo();
+    virtual void APInfo();
+    virtual void EngineInfoSel();
+    virtual void EngineInfo1();
+    virtual void EngineInfo2();
+    virtual void EngineInfo3();
+    virtual void EngineInfo4();
+    virtual void FailInfo();
+
+    // --- About box and settings (dialogs/) --------------------------------
+    void bbtnAboutClick();
+    void bbtnSettingsClick();
+
+    // --- Status bar: panel 3 is the status line, 4 the refresh state --------
     void setStatusPanel(int panel, const QString &text);
     QString statusPanel(int panel) const;
+    // The application's hint handler: the hint of the control under the
+    // pointer, or nothing when it leaves.
     void DisplayHint(const QString &hint);
 
     // The window's key handler; it sees every key first (key preview), the
     // focused control then gets the key too.
     void FormKeyDown(int key, Qt::KeyboardModifiers shift);
 
+    // --- Controls, by panel area --------------------------------------------
+    PanelStatusBar *simver1 = nullptr;
+    OpenDialog *OpenDialog1 = nullptr;
+
+    // Timers, all stopped until the connection starts them.
+    PanelTimer *TimerUpdateTime = nullptr, *TimerOpen = nullptr, *tmEngineCycle = nullptr, *TimerImage1 = nullptr,
+        *TimerAPU = nullptr, *TimerAutoMix = nullptr, *TimerExitEdit = nullptr;
+
+    // Aircraft group gbAircraft (identity, date and time, simulation settings, doors)
+    QGroupBox *gbAircraft = nullptr;
+    PanelLabel *lSit = nullptr, *lLocDate = nullptr, *lSeason = nullptr, *lTailNo = nullptr, *lAirline = nullptr,
+        *lzfwgt = nullptr, *lgwgt = nullptr, *lewgt = nullptr, *lvs0 = nullptr, *lvs1 = nullptr, *lvc = nullptr,
+        *lNoEng = nullptr, *lTailDrag = nullptr, *lGearType = nullptr, *lZoom = nullptr;
+    QDateEdit *DTP1 = nullptr;
+    QTimeEdit *DTP2 = nullptr;
+    RadioGroup *rgPropType = nullptr, *rgTemp = nullptr, *rgBaro = nullptr;
+    PanelShape *shpAutoRudder = nullptr, *ShapeD1 = nullptr, *ShapeD2 = nullptr, *ShapeD3 = nullptr,
+        *ShapeD4 = nullptr, *ShapeD5 = nullptr, *ShapeD6 = nullptr, *ShapeD7 = nullptr, *ShapeD8 = nullptr;
+    SpeedButton *sbtnTimeSet = nullptr;
+    PanelEdit *eSimRate = nullptr, *eServCeiling = nullptr;
+    UpDown *UpDown1 = nullptr;
+
+    // Avionics group gbFlight (flight instruments, attitude, heading gyro, annunciators, control pad)
+    QGroupBox *gbFlight = nullptr;
+    PanelLabel *stAlt = nullptr, *lgalt = nullptr, *lPress = nullptr, *lPressScale = nullptr,
+        *lkollsmanval = nullptr, *lPressDot = nullptr, *lOAT = nullptr, *lSpeed = nullptr, *lbps = nullptr,
+        *ltas = nullptr, *lgs = nullptr, *stVS = nullptr, *lMagVar = nullptr, *lCompass = nullptr,
+        *lWinddir = nullptr, *lWindSpd = nullptr, *lLat = nullptr, *lLon = nullptr, *lNearAP = nullptr,
+        *lNearAPAlt = nullptr, *lETANext = nullptr, *lETENext = nullptr, *lETADest = nullptr, *lETEDest = nullptr,
+        *lNWPID = nullptr, *lDAPID = nullptr, *lPitch = nullptr, *lElecF = nullptr, *lEngF = nullptr,
+        *lHyd = nullptr, *lBrkF = nullptr, *lstall = nullptr, *lOS = nullptr, *lVacF = nullptr, *lFireG = nullptr,
+        *lice = nullptr;
+    BarGauge *ggalt = nullptr, *ggVertSpeed = nullptr, *gPitch = nullptr;
+    TKnob *knbKollsman = nullptr, *knbDriftFix = nullptr;
+    TAnalogGauge *agSpeed = nullptr;
+    PanelEdit *eHdg = nullptr, *eWinddir = nullptr, *ePitch = nullptr, *eBank = nullptr;
+    TRotatableImage *rImgAttitude = nullptr, *rImgGyro = nullptr, *rImgWind = nullptr, *rImgHdgMk = nullptr,
+        *rImgCrs = nullptr;
+    PanelShape *shpTurn = nullptr, *shpBall = nullptr, *shpMousePos = nullptr;
+    QFrame *pnlMousePad = nullptr;
+    PanelImage *Image4 = nullptr;
+
+    // Controls group gbControls (trims, gear, spoilers, brakes, flaps, rudder)
+    QGroupBox *gbControls = nullptr;
+    TKnob *knbTrim = nullptr, *knbATrim = nullptr, *knbRTrim = nullptr, *knbGear = nullptr, *knbSpoiler = nullptr,
+        *knbPark = nullptr, *knbTWL = nullptr, *knbFlaps = nullptr, *knbRudder = nullptr;
+    PanelLabel *lTrim = nullptr, *lAtrim = nullptr, *lRTrim = nullptr, *lFlaps = nullptr;
+    PanelShape *shpGearNose = nullptr, *shpGearL = nullptr, *shpGearR = nullptr;
+
+    // Fuel group gbFuel (quantities, pumps, selectors, tanks)
+    QGroupBox *gbFuel = nullptr;
+    PanelLabel *lFuelQSel = nullptr, *lFuelQTot = nullptr, *lFuelSelNum = nullptr, *lFuelSelNum2 = nullptr,
+        *lFuelSelNum3 = nullptr, *lFuelSelNum4 = nullptr, *lFuelNSel = nullptr, *lFC1 = nullptr, *lFC2 = nullptr,
+        *lFC3 = nullptr, *lFLM = nullptr, *lFRM = nullptr, *lFLA = nullptr, *lFLT = nullptr, *lFRA = nullptr,
+        *lFRT = nullptr, *lFE1 = nullptr, *lFE2 = nullptr, *lFC1p = nullptr, *lFC2p = nullptr, *lFC3p = nullptr,
+        *lFLMp = nullptr, *lFRMp = nullptr, *lFLAp = nullptr, *lFLTp = nullptr, *lFRAp = nullptr, *lFRTp = nullptr,
+        *lE1p = nullptr, *lE2p = nullptr;
+    TKnob *knbFuelPumpMaster = nullptr, *knbFuelXFeed = nullptr, *knbMasterFuel = nullptr, *knbFuelSel2 = nullptr,
+        *knbFuelSel3 = nullptr, *knbFuelSel4 = nullptr;
+    QFrame *pnlFC1 = nullptr, *pnlFC2 = nullptr, *pnlFC3 = nullptr, *pnlFLM = nullptr, *pnlFRM = nullptr,
+        *pnlFLA = nullptr, *pnlFLT = nullptr, *pnlFRA = nullptr, *pnlFRT = nullptr, *pnlFE1 = nullptr,
+        *pnlFE2 = nullptr;
+    TrackBar *tbFuelC = nullptr, *tbFuelC2 = nullptr, *tbFuelC3 = nullptr, *tbFLM = nullptr, *tbFRM = nullptr,
+        *tbFLA = nullptr, *tbFLT = nullptr, *tbFRA = nullptr, *tbFRT = nullptr, *tbFE1 = nullptr, *tbFE2 = nullptr;
+
+    // Electrical group gbElectric (battery, buses, lights, signs)
+    QGroupBox *gbElectric = nullptr;
+    TKnob *knbMasterBat = nullptr, *knbEngSelG = nullptr, *knbCabin = nullptr, *knbLogo = nullptr,
+        *knbWing = nullptr, *knbRecog = nullptr, *knbPanel = nullptr, *knbStrobe = nullptr, *knbTaxi = nullptr,
+        *knbLand = nullptr, *knbBeacon = nullptr, *knbNavLt = nullptr, *knbSeatBelt = nullptr, *knbNoSmk = nullptr,
+        *knbPitot = nullptr;
+    PanelLabel *stBV = nullptr, *lvLights = nullptr;
+    TAnalogGauge *agBatteryV = nullptr, *agMainBus = nullptr, *agMainAmp = nullptr;
+    SpeedButton *sbtnAllOn = nullptr, *sbtnAllOff = nullptr, *sbtnBatFix = nullptr;
+
+    // Engines group gbEngines (engine columns, gauge cluster, picture viewer)
+    QGroupBox *gbEngines = nullptr;
+    QFrame *pnlEngGauges = nullptr, *pnlEngine1 = nullptr, *pnlEngine2 = nullptr, *pnlEngine3 = nullptr,
+        *pnlEngine4 = nullptr, *pnlImage1 = nullptr, *pnlImage2 = nullptr, *pnlImage3 = nullptr;
+    TKnob *knbMag = nullptr, *knbMag2 = nullptr, *knbMag3 = nullptr, *knbMag4 = nullptr, *knbGen1 = nullptr,
+        *knbCarbHt1 = nullptr, *knbFV1 = nullptr, *knbFP1 = nullptr, *knbFeather1 = nullptr, *knbGen2 = nullptr,
+        *knbCarbHt2 = nullptr, *knbFV2 = nullptr, *knbFP2 = nullptr, *knbFeather2 = nullptr, *knbGen3 = nullptr,
+        *knbCarbHt3 = nullptr, *knbFV3 = nullptr, *knbFP3 = nullptr, *knbFeather3 = nullptr, *knbGen4 = nullptr,
+        *knbCarbHt4 = nullptr, *knbFV4 = nullptr, *knbFP4 = nullptr, *knbFeather4 = nullptr, *knbEngSel = nullptr,
+        *knbPropSync = nullptr, *knbAutoFeather = nullptr, *knbHydPumps = nullptr;
+    PanelLabel *lMag1Pos = nullptr, *lMag2Pos = nullptr, *lMag3Pos = nullptr, *lMag4Pos = nullptr, *lT1 = nullptr,
+        *lP1 = nullptr, *lM1 = nullptr, *lT2 = nullptr, *lP2 = nullptr, *lM2 = nullptr, *lT3 = nullptr,
+        *lP3 = nullptr, *lM3 = nullptr, *lT4 = nullptr, *lP4 = nullptr, *lM4 = nullptr, *stCAT1 = nullptr,
+        *stCat2 = nullptr, *stCAT3 = nullptr, *stCAT4 = nullptr, *stRPM1 = nullptr, *stMAP1 = nullptr,
+        *stCHT1 = nullptr, *stEGT1 = nullptr, *stOT1 = nullptr, *stOP1 = nullptr, *stFF1 = nullptr,
+        *stRatio1 = nullptr, *stFP1 = nullptr, *stHP1 = nullptr, *stTPSI1 = nullptr, *lCFVal = nullptr,
+        *limage1Ck = nullptr;
+    TrackBar *tbThrottle1 = nullptr, *tbProp1 = nullptr, *tbMix1 = nullptr, *tbThrottle2 = nullptr,
+        *tbProp2 = nullptr, *tbMix2 = nullptr, *tbThrottle3 = nullptr, *tbProp3 = nullptr, *tbMix3 = nullptr,
+        *tbThrottle4 = nullptr, *tbProp4 = nullptr, *tbMix4 = nullptr;
+    PanelShape *ShpEng1 = nullptr, *ShpEng2 = nullptr, *shpEng3 = nullptr, *shpEng4 = nullptr;
+    TAnalogGauge *agRPM = nullptr, *agMAP = nullptr, *agCHT = nullptr, *agEGT = nullptr, *agOT = nullptr,
+        *agOP = nullptr, *agFF = nullptr;
+    QCheckBox *cbxScanEng = nullptr, *cbxImage1 = nullptr;
+    PanelImage *Image1 = nullptr, *Image2 = nullptr, *Image3 = nullptr;
+    PanelEdit *eImage1 = nullptr, *eImage2 = nullptr, *eImage3 = nullptr, *eImage1time = nullptr;
+    FileList *FileListBox1 = nullptr;
+    QPushButton *btnImagePlay = nullptr, *btnImagePlayExit = nullptr;
+
+    // Additional engine control pnlAddEng (sync, automatic mixture, cowl flaps)
+    QFrame *pnlAddEng = nullptr;
+    QCheckBox *cbxSyncEng = nullptr, *cbxAutoMix = nullptr;
+    TKnob *knbCowlFlaps = nullptr;
+
+    // Radios group gbAvionics (COM, NAV, audio, transponder, localiser and markers)
+    QGroupBox *gbAvionics = nullptr;
+    TKnob *knbAvionics = nullptr, *knbTransOn = nullptr, *knbMHz1 = nullptr, *knbKHz1 = nullptr, *knbMHz2 = nullptr,
+        *knbKHz2 = nullptr, *knbT1 = nullptr, *knbT2 = nullptr, *knbT3 = nullptr, *knbT4 = nullptr;
+    PanelShape *shpRad1 = nullptr, *shpRad2 = nullptr, *shpNav1Pwr = nullptr, *shpNav2pwr = nullptr,
+        *shpVOR1On = nullptr, *shpVOR2On = nullptr, *shpLoc1 = nullptr, *shpGS1 = nullptr, *shpMkrIn = nullptr,
+        *shpMkrMid = nullptr, *shpMkrOut = nullptr, *shpLoc = nullptr, *shpGS = nullptr;
+    PanelLabel *stCom1 = nullptr, *stCom2 = nullptr, *stNav1 = nullptr, *stNav2 = nullptr, *lTrans1 = nullptr,
+        *lTrans2 = nullptr, *lTrans3 = nullptr, *lTrans4 = nullptr, *lLoc1 = nullptr, *lGS1 = nullptr;
+    PanelEdit *eCom1s = nullptr, *eCom2s = nullptr, *eNav1s = nullptr, *eNav2s = nullptr;
+    SpeedButton *sbtnComNav1 = nullptr, *sbtnComNav2 = nullptr, *sbtnComSwitch1 = nullptr, *sbtnComSwitch2 = nullptr,
+        *sbtnNavSwitch1 = nullptr, *sbtnNavSwitch2 = nullptr, *sbtnCom1 = nullptr, *sbtnCom2 = nullptr,
+        *sbtnBoth = nullptr, *sbtnNav1 = nullptr, *sbtnNav2 = nullptr, *sbtnMkr = nullptr, *sbtnDME = nullptr,
+        *sbtnADF = nullptr, *sbtnTransVFR = nullptr;
+    RadioGroup *rgTrans = nullptr;
+    QFrame *pnlNeedles = nullptr;
+
+    // ADF group gbADF
+    QGroupBox *gbADF = nullptr;
+    PanelEdit *eADFFreq = nullptr;
+    PanelLabel *stADFB = nullptr, *stADFR = nullptr;
+    TRotatableImage *rImgADFLubber = nullptr, *rImgADFBrg = nullptr;
+    PanelShape *shpADFSignal = nullptr;
+    TKnob *knbADF = nullptr, *knbADF2 = nullptr;
+
+    // VOR groups gbVOR1 and gbVOR2
+    QGroupBox *gbVOR1 = nullptr, *gbVOR2 = nullptr;
+    PanelLabel *lVor1 = nullptr, *stV1Dist = nullptr, *stV1Spd = nullptr, *stV1Time = nullptr, *stV1Brg = nullptr,
+        *lVOR2 = nullptr, *stV2Dist = nullptr, *stV2Spd = nullptr, *stV2Time = nullptr, *stV2Brg = nullptr;
+    TRotatableImage *rImgVOR1Lubber = nullptr, *rImgVOR1Needle = nullptr, *rImgVOR2Lubber = nullptr,
+        *rImgVOR2Needle = nullptr;
+
+    // Navigation/AP group gbAP (autopilot)
+    QGroupBox *gbAP = nullptr;
+    TKnob *knbAutoPilotMaster = nullptr, *knbAltSet = nullptr, *knbHeadBug = nullptr, *knbNavCrs = nullptr,
+        *knbNavCrs2 = nullptr, *knbNavGps = nullptr, *knbVertSpd = nullptr, *knbAPNav = nullptr,
+        *knbAPHead = nullptr, *knbAPAlt = nullptr, *knbWingLevel = nullptr, *knbAPFD = nullptr, *knbAPApr = nullptr,
+        *knbAPBC = nullptr, *knbYawDamp = nullptr;
+    PanelEdit *eAPAlt = nullptr, *eAPHead = nullptr, *eAPCrs = nullptr, *eCrs2 = nullptr, *eVertSp = nullptr;
+    TrackBar *tbElevUpDn = nullptr;
+    PanelLabel *lnavgps = nullptr, *lHdg = nullptr, *lNorth = nullptr, *lNE = nullptr, *lEast = nullptr,
+        *lSE = nullptr, *lSouth = nullptr, *lSW = nullptr, *lWest = nullptr, *lNW = nullptr, *lNCrs = nullptr,
+        *lECrs = nullptr, *lSCrs = nullptr, *lWCrs = nullptr, *lAltZero = nullptr, *lAlt5K = nullptr,
+        *lAlt10K = nullptr, *lAlt20K = nullptr;
+
+    // APU group gbAPU (over the VOR groups, hidden until asked for)
+    QGroupBox *gbAPU = nullptr;
+    TKnob *knbAPU = nullptr;
+    PanelLabel *lAPUOff = nullptr, *lAPUOn = nullptr, *lAPUStart = nullptr, *stRPMAPU = nullptr;
+    TAnalogGauge *agAPURPM = nullptr, *agAPU = nullptr;
+    PanelShape *shpAPU = nullptr;
+    SpeedButton *sbtnAPU = nullptr;
+
+    // Bottom button row
+    QPushButton *bbtnPause = nullptr, *bbtnRefresh = nullptr, *bbtnSettings = nullptr, *bbtnAbout = nullptr,
+        *bbtnClose = nullptr;
+
 signals:
     // Raised for every previewed key, before FormKeyDown runs.
     void OnKeyDown(int key, Qt::KeyboardModifiers shift);
-
-public:
-    // --- Controls ----------------------------------------------------------
-    // Status bar and bottom row.
-    PanelStatusBar *simver1 = nullptr;
-    QPushButton *bbtnPause = nullptr;
-
-    // Timers, all stopped until the connection starts them.
-    PanelTimer *TimerUpdateTime = nullptr;
-    PanelTimer *TimerOpen = nullptr;
-    PanelTimer *tmEngineCycle = nullptr;
-    PanelTimer *TimerImage1 = nullptr;
-    PanelTimer *TimerAPU = nullptr;
-    PanelTimer *TimerAutoMix = nullptr;
-    PanelTimer *TimerExitEdit = nullptr;
 
 protected:
     // The typed accessors' view of the window.
@@ -94,12 +296,52 @@ protected:
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
+    // Lets pending messages run n times in a row (the passes end with 1001).
+    void pumpMessages(int times);
+    // Connects a control's event to a handler behind the application's error
+    // boundary: a conversion error ends the handler with a message box, and
+    // no exception ever crosses Qt's event dispatch.
+    template <typename Sender, typename Signal, typename Handler>
+    void on(Sender *sender, Signal signal, Handler handler);
+
 private:
+    // Layout (app/layout/): the window, then one builder per group.
     void buildWindow();
     void buildStatusBar();
     void buildTimers();
+    void buildBottomRow();
+    void buildAircraftGroup();
+    void buildFlightGroup();
+    void buildControlsGroup();
+    void buildFuelGroup();
+    void buildElectricGroup();
+    void buildEnginesGroup();
+    void buildAddEngPanel();
+    void buildRadiosGroup();
+    void buildADFGroup();
+    void buildVORGroups();
+    void buildAPGroup();
+    void buildAPUGroup();
+    void setTabOrder();
+    void connectHandlers();
+
+    void giveFocus(QWidget *control);
     bool m_closed = false;
 };
 
 // The one main window of the process.
 extern TfrmACMain *frmACMain;
+
+template <typename Sender, typename Signal, typename Handler>
+void TfrmACMain::on(Sender *sender, Signal signal, Handler handler)
+{
+    QObject::connect(sender, signal, this, [this, handler](auto &&...args) {
+        // A handler takes the event's arguments, or none of them.
+        handlerBoundary([&] {
+            if constexpr (std::is_invocable_v<Handler, TfrmACMain *, decltype(args)...>)
+                std::invoke(handler, this, args...);
+            else
+                std::invoke(handler, this);
+        });
+    });
+}
