@@ -41,7 +41,7 @@ enum class Fault {
 std::string_view faultText(Fault f);
 
 // Walks the whole block. On success `records` holds every record in order and
-// Fault::None comes back; otherwise `records` is unspecified.
+// Fault::None comes back; otherwise `records` means nothing.
 Fault parse(std::span<const std::uint8_t> bytes, std::vector<Record> &records);
 
 // Called after each write record is stored, with the bytes as sent.

@@ -32,13 +32,11 @@ TEST(GaugeSampling, KnownBlocksAverageExactly)
          {qRgb(0, 255, 9), qRgb(1, 255, 9), qRgb(2, 255, 9), qRgb(3, 255, 9), qRgb(4, 255, 9), qRgb(5, 255, 9),
           qRgb(6, 255, 9), qRgb(7, 255, 9), qRgb(8, 0, 9)},
          qRgb(4, 226, 9)},
-        {"k3 full channel", 3, std::vector<QRgb>(9, qRgb(255, 0, 255)), qRgb(255, 0, 255)},
         {"k4 sixteen values", 4,
          {qRgb(255, 0, 16), qRgb(255, 0, 16), qRgb(255, 0, 16), qRgb(255, 0, 16), qRgb(255, 0, 16), qRgb(255, 0, 16),
           qRgb(255, 0, 16), qRgb(255, 0, 16), qRgb(255, 0, 16), qRgb(255, 0, 16), qRgb(255, 0, 16), qRgb(255, 0, 16),
           qRgb(255, 0, 16), qRgb(255, 0, 16), qRgb(255, 0, 16), qRgb(0, 255, 15)},
          qRgb(239, 15, 15)},
-        {"k1 copies", 1, {qRgb(12, 34, 56)}, qRgb(12, 34, 56)},
     };
     for (const BlockCase &c : cases) {
         const QImage src = blockImage(c.k, c.block);

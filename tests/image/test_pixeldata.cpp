@@ -1,6 +1,5 @@
 // Recovering each pixel's alpha from the picture drawn on red and on blue.
 #include "image/pixeldata.h"
-#include "testpictures.h"
 
 #include <gtest/gtest.h>
 
@@ -81,16 +80,6 @@ TEST(ImageMakeData, RecoversAlphaOfEveryKindOfPixel)
     EXPECT_NEAR(pixelRed(half), 200, 3);
     EXPECT_NEAR(pixelGreen(half), 100, 3);
     EXPECT_NEAR(pixelBlue(half), 50, 3);
-}
-
-TEST(ImageMakeData, KeyedBitmapHasTransparentGround)
-{
-    const QImage needle = NeedlePicture(40);
-    const PixelBuffer source = MakeData(PictureWithTransparency(needle, true, DefaultTransparentColor(needle)), kBlendCol);
-    ASSERT_EQ(source.width, 40);
-    EXPECT_EQ(source.at(0, 39), kBlendCol);
-    EXPECT_EQ(source.at(39, 0), kBlendCol);
-    EXPECT_EQ(source.at(20, 20), MakePixel(128, 128, 128, 255)); // hub
 }
 
 TEST(ImageMakeData, EmptyPictureGivesEmptyBuffer)

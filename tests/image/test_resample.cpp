@@ -154,18 +154,6 @@ TEST(ImageRotate, EveryPixelFollowsTheMappingFormula)
     }
 }
 
-TEST(ImageRotate, HalfTurnMirrorsBothWays)
-{
-    PixelBuffer src(5, 4);
-    for (int y = 0; y < 4; ++y)
-        for (int x = 0; x < 5; ++x)
-            src.at(x, y) = MakePixel(10 * x, 10 * y, 7, 255);
-    const PixelBuffer out = MakeRotated(src, DegreesToRadians(180), 5, 4, kBlendCol);
-    for (int y = 1; y < 4; ++y)
-        for (int x = 1; x < 5; ++x)
-            EXPECT_EQ(out.at(x, y), src.at(5 - x, 4 - y)) << x << "," << y;
-}
-
 // A 40 x 40 picture, transparent but for an opaque 10 x 10 square at its centre.
 PixelBuffer SquareOnTransparent(Pixel square)
 {
@@ -236,14 +224,6 @@ TEST(ImageStretch, DoublingSamplesHalfwayPoints)
     EXPECT_EQ(out.at(0, 0), kP00);
     EXPECT_EQ(out.at(2, 2), kP11);
     EXPECT_EQ(out.at(3, 0), MakePixel(55, 60, 15, 128)); // half the last pixel, half the blend colour
-}
-
-TEST(ImageStretch, ShrinkingNeverReadsOutside)
-{
-    PixelBuffer src(7, 5, MakePixel(1, 2, 3, 255));
-    const PixelBuffer out = MakeStretched(src, 3, 2, kBlendCol);
-    EXPECT_EQ(out.at(0, 0), MakePixel(1, 2, 3, 255));
-    EXPECT_TRUE(MakeStretched(src, 0, 4, kBlendCol).isEmpty());
 }
 
 TEST(ImageCustomMapping, UntouchedMappingShowsPictureUpright)

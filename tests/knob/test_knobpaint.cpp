@@ -77,4 +77,13 @@ TEST_F(KnobFixture, GoldenPictureFaceTurnsWithTheKnob)
     EXPECT_TRUE(matchesGolden(knob->FrameImage(), "knob_picture40_min"));
     knob->SetPosition(5); // turned 150 degrees clockwise
     EXPECT_TRUE(matchesGolden(knob->FrameImage(), "knob_picture40_mid"));
+
+    // A transparent face shows the parent inside the ring as well.
+    knob->SetTransparent(true);
+    knob->RedrawKnob();
+    EXPECT_EQ(framePixel(20, 20), RGBColor(212, 208, 200));
+    EXPECT_EQ(framePixel(0, 0), RGBColor(212, 208, 200));
+    knob->SetTransparent(false);
+    knob->RedrawKnob();
+    EXPECT_NE(framePixel(20, 20), RGBColor(212, 208, 200));
 }

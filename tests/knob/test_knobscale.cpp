@@ -91,16 +91,6 @@ TEST(KnobScale, PointerAngleFoldsTheDeadZone)
         EXPECT_EQ(pointerAngle(20, 20, r.x, r.y), r.angle) << r.x << "," << r.y;
 }
 
-TEST(KnobScale, DragEndStops)
-{
-    EXPECT_TRUE(dragMoveIgnored(0, 0, 10, 89));
-    EXPECT_FALSE(dragMoveIgnored(0, 0, 10, 90));
-    EXPECT_TRUE(dragMoveIgnored(10, 0, 10, 91));
-    EXPECT_FALSE(dragMoveIgnored(10, 0, 10, 90));
-    EXPECT_FALSE(dragMoveIgnored(5, 0, 10, -60));
-    EXPECT_FALSE(dragMoveIgnored(5, 0, 10, 240));
-}
-
 TEST(KnobScale, InscribedEllipse)
 {
     EXPECT_TRUE(insideInscribedEllipse(40, 40, 20, 20));
