@@ -25,8 +25,12 @@ int main(int argc, char *argv[])
                                            QStringLiteral("Connect to a running veltrano-sim first."));
     const QCommandLineOption ticksOption(QStringLiteral("ticks"), QStringLiteral("Refresh ticks to let run."),
                                          QStringLiteral("N"), QStringLiteral("0"));
+    const QCommandLineOption screenshotOption(QStringLiteral("screenshot"),
+                                              QStringLiteral("Also save a picture of the panel to FILE."),
+                                              QStringLiteral("FILE"));
     parser.addOption(connectOption);
     parser.addOption(ticksOption);
+    parser.addOption(screenshotOption);
     parser.process(app);
 
     TfrmACMain window;
@@ -52,6 +56,10 @@ int main(int argc, char *argv[])
                          window.isConnected ? "the refresh did not run" : "could not connect to the simulator");
             status = 1;
         }
+    }
+    if (parser.isSet(screenshotOption) && !window.grab().save(parser.value(screenshotOption))) {
+        std::fprintf(stderr, "veltrano-inventory: cannot save %s\n", qPrintable(parser.value(screenshotOption)));
+        status = 1;
     }
     for (const QString &l : inventoryLines(window))
         std::printf("%s\n", l.toUtf8().constData());
