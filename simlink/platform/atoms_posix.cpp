@@ -2,12 +2,22 @@
 // the endpoint folder and changed only under its fcntl lock. Atoms are
 // 0xC000 + the entry's index; names compare without regard to case, as on
 // Windows. Registered window messages are permanent atoms of the same table.
+//
+// Every change bumps a generation counter at the head of the file. A process
+// keeps its last reading of the table together with that generation and maps
+// the file's head, so that a lookup while nothing has changed (the far end
+// turning the same atom into a mapping name on every message) costs no system
+// call at all.
 #include "posix_internal.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <cstring>
+#include <map>
+#include <mutex>
 #include <strings.h>
+#include <sys/mman.h>
 #include <unistd.h>
 #include <vector>
 
@@ -18,6 +28,12 @@ namespace {
 constexpr ATOM kFirstAtom = 0xC000;
 constexpr std::size_t kMaxEntries = 0x4000;
 constexpr std::size_t kMaxName = 255;
+constexpr std::uint64_t kMagic = 0x31534D4F5441564CULL; // "LVATOMS1"
+
+struct Header {
+    std::uint64_t magic;
+    std::uint64_t generation; // bumped by every change
+};
 
 struct Entry {
     std::uint32_t refs;      // 0 = free slot
@@ -25,33 +41,63 @@ struct Entry {
     char name[kMaxName + 1];
 };
 
-// The table file holds the entries one after another; a short or torn tail is
-// ignored rather than trusted.
+// What this process last read of one table file.
+struct Reading {
+    const Header *head = nullptr; // the file's head, mapped shared
+    std::uint64_t generation = ~std::uint64_t(0);
+    std::vector<Entry> entries;
+};
+
+std::mutex g_readingsMutex;
+std::map<std::string, Reading> g_readings; // table path -> last reading
+
+std::string tablePath()
+{
+    const std::string folder = posix::endpointFolder();
+    return folder.empty() ? std::string() : folder + "/atoms";
+}
+
+std::uint64_t generationOf(const Header *head)
+{
+    // The head is changed by other processes through the file.
+    return std::atomic_ref<const std::uint64_t>(head->generation).load(std::memory_order_acquire);
+}
+
+// The table under its lock: read whole, changed, written back with a new
+// generation. A file with another layout, or a torn tail, counts as empty.
 class AtomTable {
 public:
-    AtomTable() : m_lock(tablePath())
+    explicit AtomTable(const std::string &path) : m_path(path), m_lock(path)
     {
         if (!m_lock.ok())
             return;
         const off_t size = ::lseek(m_lock.fd(), 0, SEEK_END);
-        if (size < 0)
-            return;
-        const std::size_t count = std::min<std::size_t>(static_cast<std::size_t>(size) / sizeof(Entry), kMaxEntries);
-        m_entries.resize(count);
-        if (count && ::pread(m_lock.fd(), m_entries.data(), count * sizeof(Entry), 0) !=
-                         static_cast<ssize_t>(count * sizeof(Entry)))
-            m_entries.clear();
+        Header head{};
+        if (size >= off_t(sizeof(Header)) && ::pread(m_lock.fd(), &head, sizeof head, 0) == sizeof head &&
+            head.magic == kMagic) {
+            m_head = head;
+            const std::size_t count =
+                std::min<std::size_t>((std::size_t(size) - sizeof(Header)) / sizeof(Entry), kMaxEntries);
+            m_entries.resize(count);
+            if (count && ::pread(m_lock.fd(), m_entries.data(), count * sizeof(Entry), sizeof(Header)) !=
+                             ssize_t(count * sizeof(Entry)))
+                m_entries.clear();
+        } else {
+            m_head = {kMagic, 0};
+        }
         for (Entry &e : m_entries)
             e.name[kMaxName] = '\0';
         m_ok = true;
     }
     bool ok() const { return m_ok; }
+    std::uint64_t generation() const { return m_head.generation; }
+    const std::vector<Entry> &entries() const { return m_entries; }
 
     int find(const char *name) const
     {
         for (std::size_t i = 0; i < m_entries.size(); ++i)
             if (m_entries[i].refs && ::strcasecmp(m_entries[i].name, name) == 0)
-                return static_cast<int>(i);
+                return int(i);
         return -1;
     }
     Entry *at(ATOM atom)
@@ -65,31 +111,46 @@ public:
     {
         for (std::size_t i = 0; i < m_entries.size(); ++i)
             if (!m_entries[i].refs)
-                return static_cast<int>(i);
+                return int(i);
         if (m_entries.size() >= kMaxEntries)
             return -1;
         m_entries.push_back(Entry{});
-        return static_cast<int>(m_entries.size() - 1);
+        return int(m_entries.size() - 1);
     }
-    Entry &entry(int index) { return m_entries[static_cast<std::size_t>(index)]; }
+    Entry &entry(int index) { return m_entries[std::size_t(index)]; }
 
+    // Writes one entry, then the head with the next generation.
     bool store(int index)
     {
-        const off_t where = static_cast<off_t>(index) * static_cast<off_t>(sizeof(Entry));
-        if (::pwrite(m_lock.fd(), &entry(index), sizeof(Entry), where) != static_cast<ssize_t>(sizeof(Entry))) {
+        const off_t where = off_t(sizeof(Header)) + off_t(index) * off_t(sizeof(Entry));
+        ++m_head.generation;
+        if (::pwrite(m_lock.fd(), &entry(index), sizeof(Entry), where) != ssize_t(sizeof(Entry)) ||
+            ::pwrite(m_lock.fd(), &m_head, sizeof m_head, 0) != ssize_t(sizeof m_head)) {
             posix::setLastErrorFromErrno(errno);
             return false;
         }
+        remember();
         return true;
     }
 
-private:
-    static std::string tablePath()
+    // Keeps this reading for lookups without the lock.
+    void remember()
     {
-        const std::string folder = posix::endpointFolder();
-        return folder.empty() ? std::string() : folder + "/atoms";
+        std::lock_guard lock(g_readingsMutex);
+        Reading &r = g_readings[m_path];
+        if (!r.head && ::lseek(m_lock.fd(), 0, SEEK_END) >= off_t(sizeof(Header))) {
+            void *p = ::mmap(nullptr, sizeof(Header), PROT_READ, MAP_SHARED, m_lock.fd(), 0);
+            if (p != MAP_FAILED)
+                r.head = static_cast<const Header *>(p);
+        }
+        r.generation = m_head.generation;
+        r.entries = m_entries;
     }
+
+private:
+    std::string m_path;
     posix::FileLock m_lock;
+    Header m_head{kMagic, 0};
     std::vector<Entry> m_entries;
     bool m_ok = false;
 };
@@ -107,7 +168,7 @@ ATOM addAtom(const char *name, bool permanent)
 {
     if (!validName(name))
         return 0;
-    AtomTable table;
+    AtomTable table(tablePath());
     if (!table.ok())
         return 0;
     int index = table.find(name);
@@ -134,6 +195,14 @@ ATOM addAtom(const char *name, bool permanent)
     return static_cast<ATOM>(kFirstAtom + index);
 }
 
+UINT copyName(const Entry &e, char *buffer, int size)
+{
+    const std::size_t len = std::min<std::size_t>(std::strlen(e.name), std::size_t(size) - 1);
+    std::memcpy(buffer, e.name, len);
+    buffer[len] = '\0';
+    return UINT(len);
+}
+
 } // namespace
 
 ATOM GlobalAddAtom(const char *name) { return addAtom(name, false); }
@@ -144,7 +213,7 @@ ATOM GlobalDeleteAtom(ATOM atom)
 {
     if (atom < kFirstAtom)
         return 0; // integer atoms are not in the table
-    AtomTable table;
+    AtomTable table(tablePath());
     Entry *e = table.ok() ? table.at(atom) : nullptr;
     if (!e) {
         SetLastError(ERROR_INVALID_HANDLE);
@@ -161,16 +230,31 @@ UINT GlobalGetAtomName(ATOM atom, char *buffer, int size)
         SetLastError(ERROR_INVALID_PARAMETER);
         return 0;
     }
-    AtomTable table;
-    const Entry *e = table.ok() ? table.at(atom) : nullptr;
+    {
+        // Nothing changed since our last reading: answer from it. Readings exist
+        // only for tables opened in a checked folder.
+        const std::string path = posix::endpointPath() + "/atoms";
+        std::lock_guard lock(g_readingsMutex);
+        auto it = g_readings.find(path);
+        if (it != g_readings.end() && it->second.head && generationOf(it->second.head) == it->second.generation) {
+            const std::vector<Entry> &entries = it->second.entries;
+            const std::size_t i = atom >= kFirstAtom ? atom - kFirstAtom : entries.size();
+            if (i < entries.size() && entries[i].refs)
+                return copyName(entries[i], buffer, size);
+            SetLastError(ERROR_INVALID_HANDLE);
+            return 0;
+        }
+    }
+    AtomTable table(tablePath());
+    if (!table.ok())
+        return 0;
+    table.remember();
+    const Entry *e = table.at(atom);
     if (!e) {
         SetLastError(ERROR_INVALID_HANDLE);
         return 0;
     }
-    const std::size_t len = std::min<std::size_t>(std::strlen(e->name), static_cast<std::size_t>(size) - 1);
-    std::memcpy(buffer, e->name, len);
-    buffer[len] = '\0';
-    return static_cast<UINT>(len);
+    return copyName(*e, buffer, size);
 }
 
 } // namespace win

@@ -51,6 +51,19 @@ DWORD setLastErrorFromErrno(int err)
     return code;
 }
 
+uid_t effectiveUser()
+{
+    static const uid_t uid = ::geteuid();
+    return uid;
+}
+
+std::string endpointPath()
+{
+    const char *runtime = std::getenv("XDG_RUNTIME_DIR");
+    return (runtime && *runtime) ? std::string(runtime) + "/veltrano"
+                                 : "/tmp/veltrano-" + std::to_string(effectiveUser());
+}
+
 std::string endpointFolder(std::string *whyRefused)
 {
     auto refuse = [&](const std::string &why) {
@@ -59,10 +72,8 @@ std::string endpointFolder(std::string *whyRefused)
         SetLastError(ERROR_ACCESS_DENIED);
         return std::string();
     };
-    const uid_t uid = ::geteuid();
-    const char *runtime = std::getenv("XDG_RUNTIME_DIR");
-    const std::string folder = (runtime && *runtime) ? std::string(runtime) + "/veltrano"
-                                                     : "/tmp/veltrano-" + std::to_string(uid);
+    const uid_t uid = effectiveUser();
+    const std::string folder = endpointPath();
     struct stat st {};
     if (::lstat(folder.c_str(), &st) != 0) {
         if (errno != ENOENT || (::mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST))
@@ -122,7 +133,7 @@ int lockFileFor(const std::string &path)
         return -1;
     }
     struct stat st {};
-    if (::fstat(fd, &st) != 0 || st.st_uid != ::geteuid() || !S_ISREG(st.st_mode)) {
+    if (::fstat(fd, &st) != 0 || st.st_uid != effectiveUser() || !S_ISREG(st.st_mode)) {
         ::close(fd);
         SetLastError(ERROR_ACCESS_DENIED);
         return -1;

@@ -47,7 +47,7 @@ HANDLE fail(int err)
 bool isStale(int fd)
 {
     struct stat st {};
-    if (::fstat(fd, &st) != 0 || st.st_uid != ::geteuid())
+    if (::fstat(fd, &st) != 0 || st.st_uid != posix::effectiveUser())
         return false;
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0)
         return false;
@@ -84,7 +84,7 @@ HANDLE createNamed(const std::string &shm, std::size_t size)
             continue;
         }
         struct stat st {};
-        if (::fstat(fd, &st) != 0 || st.st_uid != ::geteuid()) {
+        if (::fstat(fd, &st) != 0 || st.st_uid != posix::effectiveUser()) {
             ::close(fd);
             return fail(EACCES);
         }
@@ -126,7 +126,7 @@ HANDLE OpenFileMapping(DWORD access, BOOL /*inheritHandle*/, const char *name)
     if (fd < 0)
         return fail(errno);
     struct stat st {};
-    if (::fstat(fd, &st) != 0 || st.st_uid != ::geteuid()) {
+    if (::fstat(fd, &st) != 0 || st.st_uid != posix::effectiveUser()) {
         ::close(fd);
         return fail(EACCES);
     }
@@ -200,7 +200,7 @@ namespace win::posix {
 std::string sharedMemoryName(const std::string &mappingName)
 {
     // One flat name per user; '/' is not allowed inside a POSIX name.
-    std::string name = "/veltrano-" + std::to_string(::geteuid()) + "-";
+    std::string name = "/veltrano-" + std::to_string(posix::effectiveUser()) + "-";
     for (char c : mappingName)
         name += (c == '/' || c == '\\') ? '_' : c;
     return name;

@@ -3,8 +3,14 @@
 #include "winapi.h"
 
 #include <string>
+#include <sys/types.h>
 
 namespace win::posix {
+
+// The endpoint folder's path, not checked (endpointFolder checks it).
+std::string endpointPath();
+// The process's effective user, asked once.
+uid_t effectiveUser();
 
 // Sets the thread's last error from errno and returns the Windows value used.
 DWORD setLastErrorFromErrno(int err);

@@ -13,6 +13,7 @@
 #include <memory>
 #include <mutex>
 #include <poll.h>
+#include <sys/time.h>
 #include <sys/eventfd.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -53,7 +54,8 @@ struct WindowRef {
     std::mutex mutex; // one message at a time per connection
     int fd = -1;      // client side: the connection; -1 once the far end is gone
     std::uint32_t seq = 0;
-    Server *server = nullptr; // far-end side: the served window
+    std::int64_t receiveTimeoutMs = -1; // SO_RCVTIMEO now set on fd
+    Server *server = nullptr;           // far-end side: the served window
 };
 
 namespace {
@@ -92,7 +94,7 @@ bool peerIsUs(int fd)
 {
     ucred cred {};
     socklen_t len = sizeof cred;
-    return ::getsockopt(fd, SOL_SOCKET, SO_PEERCRED, &cred, &len) == 0 && cred.uid == ::geteuid();
+    return ::getsockopt(fd, SOL_SOCKET, SO_PEERCRED, &cred, &len) == 0 && cred.uid == posix::effectiveUser();
 }
 
 int connectTo(const std::string &className)
@@ -288,27 +290,34 @@ LRESULT SendMessageTimeout(HWND window, UINT msg, WPARAM wParam, LPARAM lParam, 
         markDead(w);
         return 0;
     }
+    // Wait with a receive time-out rather than poll: one system call per
+    // answer. The time-out is set again only when it changes.
     const std::int64_t deadline = millisecondsNow() + timeoutMs;
+    std::int64_t wait = timeoutMs;
     for (;;) {
-        const std::int64_t left = deadline - millisecondsNow();
-        pollfd p{w.fd, POLLIN, 0};
-        const int ready = left > 0 ? ::poll(&p, 1, static_cast<int>(left)) : 0;
-        if (ready < 0 && errno == EINTR)
-            continue;
-        if (ready == 0) {
+        if (wait <= 0) {
             SetLastError(ERROR_SUCCESS); // a time-out leaves the last error at 0
             return 0;
         }
+        if (wait != w.receiveTimeoutMs) {
+            const timeval tv{static_cast<time_t>(wait / 1000), static_cast<suseconds_t>((wait % 1000) * 1000)};
+            ::setsockopt(w.fd, SOL_SOCKET, SO_RCVTIMEO, &tv, sizeof tv);
+            w.receiveTimeoutMs = wait;
+        }
         Answer ans {};
-        const ssize_t n = ready > 0 ? ::recv(w.fd, &ans, sizeof ans, MSG_DONTWAIT) : -1;
-        if (n < 0 && (errno == EAGAIN || errno == EINTR))
+        const ssize_t n = ::recv(w.fd, &ans, sizeof ans, 0);
+        if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR)) {
+            wait = deadline - millisecondsNow();
             continue;
+        }
         if (n != static_cast<ssize_t>(sizeof ans) || ans.magic != kAnswerMagic) {
             markDead(w); // end of connection or garbage: the window is gone
             return 0;
         }
-        if (ans.seq != w.seq)
-            continue; // the late answer to an earlier request
+        if (ans.seq != w.seq) {
+            wait = deadline - millisecondsNow(); // the late answer to an earlier request
+            continue;
+        }
         if (result)
             *result = static_cast<DWORD_PTR>(ans.result);
         SetLastError(ERROR_SUCCESS);
