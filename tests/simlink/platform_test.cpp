@@ -77,6 +77,22 @@ TEST(Platform, AtomsAreReferenceCounted)
     EXPECT_EQ(win::GlobalAddAtom(std::string(256, 'x').c_str()), 0); // too long
 }
 
+TEST(Platform, AtomNamesChangedByAnotherProcessAreSeenAtOnce)
+{
+    ScopedRuntimeDir dir;
+    const win::ATOM a = win::GlobalAddAtom("FsasmLib:IPC:10:1");
+    char name[64];
+    ASSERT_NE(win::GlobalGetAtomName(a, name, sizeof name), 0u); // now remembered here
+    // Another process frees the atom and the slot goes to another name.
+    EXPECT_EQ(inChild([a] {
+                  win::GlobalDeleteAtom(a);
+                  return std::to_string(win::GlobalAddAtom("FsasmLib:IPC:20:1"));
+              }),
+              std::to_string(a));
+    ASSERT_NE(win::GlobalGetAtomName(a, name, sizeof name), 0u);
+    EXPECT_STREQ(name, "FsasmLib:IPC:20:1");
+}
+
 TEST(Platform, EndpointsAndMappingsArePrivate)
 {
     ScopedRuntimeDir dir;
