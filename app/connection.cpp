@@ -12,10 +12,6 @@
 #include <QGroupBox>
 #include <QPushButton>
 
-namespace {
-constexpr int kPassPumps = 1001; // the passes let pending messages run this often at their end
-}
-
 bool TfrmACMain::OpenConnection()
 {
     DWORD result = 0;
@@ -61,11 +57,7 @@ void TfrmACMain::ConnectionStart()
         TimerOpen->SetEnabled(true);
         return;
     }
-    TimerOpen->SetEnabled(false);
-    setStatusPanel(3, QStringLiteral("Connected"));
-    isConnected = true;
-    bbtnPause->setEnabled(true);
-    bbtnPause->setText(QStringLiteral("G&o"));
+    enterConnected(QStringLiteral("Connected"));
     setStatusPanel(3, QStringLiteral("Initializing..."));
 
     // The initial pass. Giving the levers the focus runs their enter and leave
@@ -85,12 +77,7 @@ void TfrmACMain::ConnectionStart()
     EngineInfoSel();
     EngineInfo1();
     giveFocus(tbMix1);
-    if (vNumEng > 1)
-        EngineInfo2();
-    if (vNumEng > 2)
-        EngineInfo3();
-    if (vNumEng > 3)
-        EngineInfo4();
+    readOtherEngineColumns();
     FailInfo();
     pumpMessages(kPassPumps);
 
@@ -108,11 +95,7 @@ void TfrmACMain::TimerOpenTimer()
         isConnected = false;
         return;
     }
-    TimerOpen->SetEnabled(false);
-    setStatusPanel(3, QStringLiteral("Connected."));
-    isConnected = true;
-    bbtnPause->setEnabled(true);
-    bbtnPause->setText(QStringLiteral("G&o"));
+    enterConnected(QStringLiteral("Connected."));
 
     // The reconnection pass; the refresh waits for the user's "Go".
     AircraftInfo();
@@ -126,14 +109,28 @@ void TfrmACMain::TimerOpenTimer()
     NavInfo();
     APInfo();
     EngineInfo1();
+    readOtherEngineColumns();
+    FailInfo();
+    pumpMessages(kPassPumps);
+}
+
+void TfrmACMain::enterConnected(const QString &status)
+{
+    TimerOpen->SetEnabled(false);
+    setStatusPanel(3, status);
+    isConnected = true;
+    bbtnPause->setEnabled(true);
+    bbtnPause->setText(QStringLiteral("G&o"));
+}
+
+void TfrmACMain::readOtherEngineColumns()
+{
     if (vNumEng > 1)
         EngineInfo2();
     if (vNumEng > 2)
         EngineInfo3();
     if (vNumEng > 3)
         EngineInfo4();
-    FailInfo();
-    pumpMessages(kPassPumps);
 }
 
 void TfrmACMain::giveFocus(QWidget *control)

@@ -14,10 +14,6 @@
 #include <QFrame>
 #include <QPushButton>
 
-namespace {
-constexpr int kPassPumps = 1001;
-}
-
 void TfrmACMain::TimerUpdateTimeTimer()
 {
     if (bbtnPause->text() == QStringLiteral("G&o")) {

@@ -326,6 +326,10 @@ private:
     void connectHandlers();
 
     void giveFocus(QWidget *control);
+    void enterConnected(const QString &status);
+    void readOtherEngineColumns(); // engines 2 to 4, as many as the aircraft has
+    // The connection passes let pending messages run this often at their end.
+    static constexpr int kPassPumps = 1001;
     bool m_closed = false;
 };
 
