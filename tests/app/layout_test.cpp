@@ -168,9 +168,10 @@ TEST_F(LayoutTest, ControlsStayInsideTheirParentsAndApart)
         if (c->objectName().isEmpty() || c->objectName().startsWith(QLatin1String("qt_")) || !c->isVisibleTo(&w))
             continue;
         QWidget *parent = c->parentWidget();
-        if (parent != &w && !parent->objectName().isEmpty())
+        if (parent != &w && !parent->objectName().isEmpty()) {
             EXPECT_TRUE(parent->rect().contains(c->geometry()))
                 << c->objectName().toStdString() << " leaves " << parent->objectName().toStdString();
+        }
         for (QWidget *d : parent->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
             if (d <= c || d->objectName().isEmpty() || !d->isVisibleTo(&w))
                 continue;
