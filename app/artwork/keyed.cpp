@@ -1,6 +1,10 @@
 #include "keyed.h"
 
+#include "artwork.h"
+
 namespace artwork {
+
+QRgb transparentKey() { return kKeyColor; }
 
 QImage keyCanvas(int width, int height)
 {

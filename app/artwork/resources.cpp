@@ -2,7 +2,6 @@
 // pictures and the about box banner. They are decoded through the panel's own
 // libjpeg decoder, like any picture file the viewer loads.
 #include "artwork.h"
-#include "keyed.h"
 
 #include "viewer/jpegdecoder.h"
 
@@ -30,8 +29,6 @@ QImage resourceJpeg(const char *name)
 }
 
 } // namespace
-
-QRgb transparentKey() { return kKeyColor; }
 
 QImage viewerPicture(int index)
 {
