@@ -1,135 +1,300 @@
-// Placeholder layout: every control of the group exists with its kind; places to come.
+// The engines group. Top row: engine 1's column at the left, then three
+// frames that the picture viewer and the columns of engines 2 to 4 share (a
+// column takes its frame's place when the aircraft has that engine). Below:
+// the gauge cluster of the selected engine, and beside it the engine
+// selector with the engine-wide propeller and hydraulic switches.
 #include "uACMainForm.h"
 
-#include "adapters/bargauge.h"
 #include "adapters/filelist.h"
 #include "adapters/paneledit.h"
 #include "adapters/panelimage.h"
 #include "adapters/panellabel.h"
 #include "adapters/panelshape.h"
-#include "adapters/radiogroup.h"
-#include "adapters/speedbutton.h"
 #include "adapters/trackbar.h"
-#include "adapters/updown.h"
 #include "artwork/artwork.h"
 #include "gauge/tanaloggauge.h"
-#include "image/trotatableimage.h"
 #include "layoutkit.h"
 
 #include <QCheckBox>
-#include <QDateEdit>
 #include <QFrame>
 #include <QGroupBox>
 #include <QPushButton>
-#include <QTimeEdit>
 
 using namespace layout;
 
+namespace {
+
+// The four frames of the top row; engine 1 keeps the left one for itself.
+const QRect kTopRow[4] = {{2, 12, 187, 121}, {190, 12, 189, 121}, {380, 12, 189, 121}, {570, 12, 189, 121}};
+
+// Lever backgrounds, so that the three levers of a column tell apart at a glance.
+constexpr TColor kThrottleColor = clGray;
+constexpr TColor kPropColor = RGBColor(166, 202, 240);
+constexpr TColor kMixColor = RGBColor(255, 204, 204);
+
+// A fixed caption (no name: nothing reads it).
+PanelLabel *caption(QWidget *parent, QRect place, const QString &text, Qt::Alignment align = Qt::AlignCenter)
+{
+    PanelLabel *l = label(parent, nullptr, place, text);
+    l->setAlignment(align);
+    return l;
+}
+
+// A value box with its caption to the left, as the cluster's readouts are laid.
+PanelLabel *readout(QWidget *parent, const char *name, QPoint at, int captionWidth, int boxWidth,
+                    const QString &text, const QString &hint)
+{
+    caption(parent, QRect(at.x(), at.y() + 1, captionWidth, 13), text, Qt::AlignRight | Qt::AlignVCenter);
+    return valueBox(parent, name, QRect(at.x() + captionWidth + 2, at.y(), boxWidth, 15), {}, hint);
+}
+
+// Places and texts of the viewer's settings are fixed; where the panel font
+// runs wider than the place, the text steps down a pixel at a time instead of
+// being cut off.
+void shrinkToFit(QWidget *w)
+{
+    QFont f = w->font();
+    while (w->sizeHint().width() > w->width() && f.pixelSize() > 8) {
+        f.setPixelSize(f.pixelSize() - 1);
+        w->setFont(f);
+    }
+}
+
+QByteArray numbered(const char *pattern, int n)
+{
+    return QString::fromLatin1(pattern).arg(n).toLatin1();
+}
+
+// The controls of one engine column, as the window holds them.
+struct EngineColumn {
+    QFrame *&panel;
+    TKnob *&mag;
+    PanelLabel *&magPos;
+    TrackBar *&throttle, *&prop, *&mix;
+    PanelLabel *&lT, *&lP, *&lM;
+    PanelShape *&running;
+    PanelLabel *&cat;
+    TKnob *&gen, *&carbHeat, *&fuelValve, *&fuelPump, *&feather;
+};
+
+// One column: the three levers with their percent labels at the left; the
+// running lamp, carburettor air temperature, magnetos and the five engine
+// switches at the right.
+void buildEngineColumn(QWidget *group, int n, const EngineColumn &c)
+{
+    static const char *const magNames[4] = {"knbMag", "knbMag2", "knbMag3", "knbMag4"};
+    static const char *const lampNames[4] = {"ShpEng1", "ShpEng2", "shpEng3", "shpEng4"};
+    static const char *const catNames[4] = {"stCAT1", "stCat2", "stCAT3", "stCAT4"};
+    const QString engine = QStringLiteral(" - Engine %1").arg(n);
+
+    c.panel = panel(group, numbered("pnlEngine%1", n).constData(), kTopRow[n - 1], clSilver, Bevel::Raised);
+    QWidget *p = c.panel;
+
+    // Levers: throttle, propeller (its travel goes on 20 % past zero), mixture; full
+    // is at the top.
+    struct Lever {
+        TrackBar *&bar;
+        PanelLabel *&percent;
+        const char *barName, *labelName, *title, *what;
+        int max, position;
+        TColor color;
+    } levers[] = {
+        {c.throttle, c.lT, "tbThrottle%1", "lT%1", "Thr", "Throttle", 0, -50, kThrottleColor},
+        {c.prop, c.lP, "tbProp%1", "lP%1", "Prop", "Propeller", 20, 0, kPropColor},
+        {c.mix, c.lM, "tbMix%1", "lM%1", "Mix", "Mixture", 0, 0, kMixColor},
+    };
+    int x = 4;
+    for (Lever &l : levers) {
+        const QString what = QString::fromLatin1(l.what);
+        caption(p, QRect(x - 1, 2, 24, 13), QString::fromLatin1(l.title));
+        l.bar = lever(p, numbered(l.barName, n).constData(), QRect(x, 16, 22, 84), -100, l.max, l.position,
+                      what + QStringLiteral(" Lever") + engine);
+        l.bar->SetColor(l.color);
+        // The handlers compare this text with the lever, so it always holds a number.
+        l.percent = label(p, numbered(l.labelName, n).constData(), QRect(x - 1, 101, 24, 13),
+                          QString::number(-l.position), what + QStringLiteral(" Percent") + engine);
+        l.percent->setAlignment(Qt::AlignCenter);
+        x += 24;
+    }
+
+    // Title with the running lamp, then the carburettor air temperature.
+    c.running = lamp(p, lampNames[n - 1], QRect(78, 3, 12, 12), clSilver,
+                     QStringLiteral("Engine %1: lime running, red alarm").arg(n));
+    PanelLabel *title =
+        caption(p, QRect(94, 2, 70, 13), QStringLiteral("Engine %1").arg(n), Qt::AlignLeft | Qt::AlignVCenter);
+    title->setFont(panelFont(11, true));
+    caption(p, QRect(78, 18, 46, 13), QStringLiteral("Carb Air"), Qt::AlignLeft | Qt::AlignVCenter);
+    c.cat = valueBox(p, catNames[n - 1], QRect(126, 17, 56, 15), {},
+                     QStringLiteral("Carburettor Air Temperature") + engine);
+
+    // Magnetos and switches in two rows of three, each with its caption under it.
+    const int centres[3] = {96, 132, 168};
+    const KnobSpec onOff{24, 0, 1};
+    auto cell = [&](int col, int top, const char *name, const KnobSpec &spec, const QString &text,
+                    const QString &hint) {
+        TKnob *k = knob(p, name, QPoint(centres[col] - spec.side / 2, top + (30 - spec.side) / 2), spec, hint);
+        caption(p, QRect(centres[col] - 18, top + 30, 36, 13), text);
+        return k;
+    };
+    c.mag = cell(0, 34, magNames[n - 1], {30, 0, 4, itLine, 5, 2}, QStringLiteral("Mag"),
+                 QStringLiteral("Magnetos: Off, Right, Left, Both, Start") + engine);
+    c.magPos = label(p, numbered("lMag%1Pos", n).constData(), QRect(78, 64, 36, 13), QStringLiteral("0"));
+    c.magPos->hide();
+    c.gen = cell(1, 34, numbered("knbGen%1", n).constData(), onOff, QStringLiteral("Gen"),
+                 QStringLiteral("Generator") + engine);
+    c.carbHeat = cell(2, 34, numbered("knbCarbHt%1", n).constData(), onOff, QStringLiteral("Carb"),
+                      QStringLiteral("Carburettor Heat") + engine);
+    c.fuelValve = cell(0, 76, numbered("knbFV%1", n).constData(), onOff, QStringLiteral("Valve"),
+                       QStringLiteral("Fuel Valve") + engine);
+    c.fuelPump = cell(1, 76, numbered("knbFP%1", n).constData(), onOff, QStringLiteral("Pump"),
+                      QStringLiteral("Fuel Pump") + engine);
+    c.feather = cell(2, 76, numbered("knbFeather%1", n).constData(), onOff, QStringLiteral("Feath"),
+                     QStringLiteral("Propeller Feather") + engine);
+}
+
+} // namespace
+
 void TfrmACMain::buildEnginesGroup()
 {
-    gbEngines = group(this, "gbEngines", QStringLiteral("Engines"), QStringLiteral("Engine Information and Control Panel."), QRect(2, 492, 762, 269));
-    pnlEngGauges = panel(gbEngines, "pnlEngGauges", QRect(4, 14, 16, 16));
-    pnlEngine1 = panel(gbEngines, "pnlEngine1", QRect(24, 14, 16, 16));
-    pnlEngine2 = panel(gbEngines, "pnlEngine2", QRect(44, 14, 16, 16));
-    pnlEngine3 = panel(gbEngines, "pnlEngine3", QRect(64, 14, 16, 16));
-    pnlEngine4 = panel(gbEngines, "pnlEngine4", QRect(84, 14, 16, 16));
-    knbMag = knob(gbEngines, "knbMag", QPoint(104, 14), {24, 0, 1});
-    knbMag2 = knob(gbEngines, "knbMag2", QPoint(124, 14), {24, 0, 1});
-    knbMag3 = knob(gbEngines, "knbMag3", QPoint(144, 14), {24, 0, 1});
-    knbMag4 = knob(gbEngines, "knbMag4", QPoint(164, 14), {24, 0, 1});
-    lMag1Pos = label(gbEngines, "lMag1Pos", QRect(184, 14, 16, 16), QString());
-    lMag2Pos = label(gbEngines, "lMag2Pos", QRect(4, 34, 16, 16), QString());
-    lMag3Pos = label(gbEngines, "lMag3Pos", QRect(24, 34, 16, 16), QString());
-    lMag4Pos = label(gbEngines, "lMag4Pos", QRect(44, 34, 16, 16), QString());
-    lT1 = label(gbEngines, "lT1", QRect(64, 34, 16, 16), QString());
-    lP1 = label(gbEngines, "lP1", QRect(84, 34, 16, 16), QString());
-    lM1 = label(gbEngines, "lM1", QRect(104, 34, 16, 16), QString());
-    lT2 = label(gbEngines, "lT2", QRect(124, 34, 16, 16), QString());
-    lP2 = label(gbEngines, "lP2", QRect(144, 34, 16, 16), QString());
-    lM2 = label(gbEngines, "lM2", QRect(164, 34, 16, 16), QString());
-    lT3 = label(gbEngines, "lT3", QRect(184, 34, 16, 16), QString());
-    lP3 = label(gbEngines, "lP3", QRect(4, 54, 16, 16), QString());
-    lM3 = label(gbEngines, "lM3", QRect(24, 54, 16, 16), QString());
-    lT4 = label(gbEngines, "lT4", QRect(44, 54, 16, 16), QString());
-    lP4 = label(gbEngines, "lP4", QRect(64, 54, 16, 16), QString());
-    lM4 = label(gbEngines, "lM4", QRect(84, 54, 16, 16), QString());
-    tbThrottle1 = lever(gbEngines, "tbThrottle1", QRect(104, 54, 16, 16), -100, 0, 0);
-    tbProp1 = lever(gbEngines, "tbProp1", QRect(124, 54, 16, 16), -100, 0, 0);
-    tbMix1 = lever(gbEngines, "tbMix1", QRect(144, 54, 16, 16), -100, 0, 0);
-    tbThrottle2 = lever(gbEngines, "tbThrottle2", QRect(164, 54, 16, 16), -100, 0, 0);
-    tbProp2 = lever(gbEngines, "tbProp2", QRect(184, 54, 16, 16), -100, 0, 0);
-    tbMix2 = lever(gbEngines, "tbMix2", QRect(4, 74, 16, 16), -100, 0, 0);
-    tbThrottle3 = lever(gbEngines, "tbThrottle3", QRect(24, 74, 16, 16), -100, 0, 0);
-    tbProp3 = lever(gbEngines, "tbProp3", QRect(44, 74, 16, 16), -100, 0, 0);
-    tbMix3 = lever(gbEngines, "tbMix3", QRect(64, 74, 16, 16), -100, 0, 0);
-    tbThrottle4 = lever(gbEngines, "tbThrottle4", QRect(84, 74, 16, 16), -100, 0, 0);
-    tbProp4 = lever(gbEngines, "tbProp4", QRect(104, 74, 16, 16), -100, 0, 0);
-    tbMix4 = lever(gbEngines, "tbMix4", QRect(124, 74, 16, 16), -100, 0, 0);
-    ShpEng1 = lamp(gbEngines, "ShpEng1", QRect(144, 74, 16, 16), clSilver);
-    ShpEng2 = lamp(gbEngines, "ShpEng2", QRect(164, 74, 16, 16), clSilver);
-    shpEng3 = lamp(gbEngines, "shpEng3", QRect(184, 74, 16, 16), clSilver);
-    shpEng4 = lamp(gbEngines, "shpEng4", QRect(4, 94, 16, 16), clSilver);
-    stCAT1 = valueBox(gbEngines, "stCAT1", QRect(24, 94, 16, 16));
-    stCat2 = valueBox(gbEngines, "stCat2", QRect(44, 94, 16, 16));
-    stCAT3 = valueBox(gbEngines, "stCAT3", QRect(64, 94, 16, 16));
-    stCAT4 = valueBox(gbEngines, "stCAT4", QRect(84, 94, 16, 16));
-    knbGen1 = knob(gbEngines, "knbGen1", QPoint(104, 94), {24, 0, 1});
-    knbCarbHt1 = knob(gbEngines, "knbCarbHt1", QPoint(124, 94), {24, 0, 1});
-    knbFV1 = knob(gbEngines, "knbFV1", QPoint(144, 94), {24, 0, 1});
-    knbFP1 = knob(gbEngines, "knbFP1", QPoint(164, 94), {24, 0, 1});
-    knbFeather1 = knob(gbEngines, "knbFeather1", QPoint(184, 94), {24, 0, 1});
-    knbGen2 = knob(gbEngines, "knbGen2", QPoint(4, 114), {24, 0, 1});
-    knbCarbHt2 = knob(gbEngines, "knbCarbHt2", QPoint(24, 114), {24, 0, 1});
-    knbFV2 = knob(gbEngines, "knbFV2", QPoint(44, 114), {24, 0, 1});
-    knbFP2 = knob(gbEngines, "knbFP2", QPoint(64, 114), {24, 0, 1});
-    knbFeather2 = knob(gbEngines, "knbFeather2", QPoint(84, 114), {24, 0, 1});
-    knbGen3 = knob(gbEngines, "knbGen3", QPoint(104, 114), {24, 0, 1});
-    knbCarbHt3 = knob(gbEngines, "knbCarbHt3", QPoint(124, 114), {24, 0, 1});
-    knbFV3 = knob(gbEngines, "knbFV3", QPoint(144, 114), {24, 0, 1});
-    knbFP3 = knob(gbEngines, "knbFP3", QPoint(164, 114), {24, 0, 1});
-    knbFeather3 = knob(gbEngines, "knbFeather3", QPoint(184, 114), {24, 0, 1});
-    knbGen4 = knob(gbEngines, "knbGen4", QPoint(4, 134), {24, 0, 1});
-    knbCarbHt4 = knob(gbEngines, "knbCarbHt4", QPoint(24, 134), {24, 0, 1});
-    knbFV4 = knob(gbEngines, "knbFV4", QPoint(44, 134), {24, 0, 1});
-    knbFP4 = knob(gbEngines, "knbFP4", QPoint(64, 134), {24, 0, 1});
-    knbFeather4 = knob(gbEngines, "knbFeather4", QPoint(84, 134), {24, 0, 1});
-    agRPM = gauge(gbEngines, "agRPM", QPoint(104, 134), {QSize(82, 80), RightStyle, 90, 10, 4, 10, 4, 100, 10, 90, clRed, clGreen, clYellow, QStringLiteral("")});
-    agMAP = gauge(gbEngines, "agMAP", QPoint(124, 134), {QSize(82, 80), RightStyle, 90, 10, 4, 10, 4, 100, 10, 90, clRed, clGreen, clYellow, QStringLiteral("")});
-    agCHT = gauge(gbEngines, "agCHT", QPoint(144, 134), {QSize(82, 80), RightStyle, 90, 10, 4, 10, 4, 100, 10, 90, clRed, clGreen, clYellow, QStringLiteral("")});
-    agEGT = gauge(gbEngines, "agEGT", QPoint(164, 134), {QSize(82, 80), RightStyle, 90, 10, 4, 10, 4, 100, 10, 90, clRed, clGreen, clYellow, QStringLiteral("")});
-    agOT = gauge(gbEngines, "agOT", QPoint(184, 134), {QSize(82, 80), RightStyle, 90, 10, 4, 10, 4, 100, 10, 90, clRed, clGreen, clYellow, QStringLiteral("")});
-    agOP = gauge(gbEngines, "agOP", QPoint(4, 154), {QSize(82, 80), RightStyle, 90, 10, 4, 10, 4, 100, 10, 90, clRed, clGreen, clYellow, QStringLiteral("")});
-    agFF = gauge(gbEngines, "agFF", QPoint(24, 154), {QSize(82, 80), RightStyle, 90, 10, 4, 10, 4, 100, 10, 90, clRed, clGreen, clYellow, QStringLiteral("")});
-    stRPM1 = valueBox(gbEngines, "stRPM1", QRect(44, 154, 16, 16));
-    stMAP1 = valueBox(gbEngines, "stMAP1", QRect(64, 154, 16, 16));
-    stCHT1 = valueBox(gbEngines, "stCHT1", QRect(84, 154, 16, 16));
-    stEGT1 = valueBox(gbEngines, "stEGT1", QRect(104, 154, 16, 16));
-    stOT1 = valueBox(gbEngines, "stOT1", QRect(124, 154, 16, 16));
-    stOP1 = valueBox(gbEngines, "stOP1", QRect(144, 154, 16, 16));
-    stFF1 = valueBox(gbEngines, "stFF1", QRect(164, 154, 16, 16));
-    stRatio1 = valueBox(gbEngines, "stRatio1", QRect(184, 154, 16, 16));
-    stFP1 = valueBox(gbEngines, "stFP1", QRect(4, 174, 16, 16));
-    stHP1 = valueBox(gbEngines, "stHP1", QRect(24, 174, 16, 16));
-    stTPSI1 = valueBox(gbEngines, "stTPSI1", QRect(44, 174, 16, 16));
-    lCFVal = label(gbEngines, "lCFVal", QRect(64, 174, 16, 16), QString());
-    knbEngSel = knob(gbEngines, "knbEngSel", QPoint(84, 174), {24, 0, 1});
-    cbxScanEng = checkBox(gbEngines, "cbxScanEng", QRect(104, 174, 16, 16), QString());
-    knbPropSync = knob(gbEngines, "knbPropSync", QPoint(124, 174), {24, 0, 1});
-    knbAutoFeather = knob(gbEngines, "knbAutoFeather", QPoint(144, 174), {24, 0, 1});
-    knbHydPumps = knob(gbEngines, "knbHydPumps", QPoint(164, 174), {24, 0, 1});
-    pnlImage1 = panel(gbEngines, "pnlImage1", QRect(184, 174, 16, 16));
-    pnlImage2 = panel(gbEngines, "pnlImage2", QRect(4, 194, 16, 16));
-    pnlImage3 = panel(gbEngines, "pnlImage3", QRect(24, 194, 16, 16));
-    Image1 = picture(gbEngines, "Image1", QRect(44, 194, 16, 16), QImage());
-    Image2 = picture(gbEngines, "Image2", QRect(64, 194, 16, 16), QImage());
-    Image3 = picture(gbEngines, "Image3", QRect(84, 194, 16, 16), QImage());
-    eImage1 = edit(gbEngines, "eImage1", QRect(104, 194, 16, 16), QString());
-    eImage2 = edit(gbEngines, "eImage2", QRect(124, 194, 16, 16), QString());
-    eImage3 = edit(gbEngines, "eImage3", QRect(144, 194, 16, 16), QString());
-    eImage1time = edit(gbEngines, "eImage1time", QRect(164, 194, 16, 16), QString());
-    FileListBox1 = fileList(gbEngines, "FileListBox1", QRect(184, 194, 16, 16), QStringLiteral("*.jpg;*.bmp"));
-    btnImagePlay = button(gbEngines, "btnImagePlay", QRect(4, 214, 16, 16), QString());
-    btnImagePlayExit = button(gbEngines, "btnImagePlayExit", QRect(24, 214, 16, 16), QString());
-    limage1Ck = label(gbEngines, "limage1Ck", QRect(44, 214, 16, 16), QString());
-    cbxImage1 = checkBox(gbEngines, "cbxImage1", QRect(64, 214, 16, 16), QString());
+    gbEngines = group(this, "gbEngines", QStringLiteral("Engines"),
+                      QStringLiteral("Engine Information and Control Panel."), QRect(2, 492, 762, 269));
+    QWidget *g = gbEngines;
+
+    // Engine columns. Columns 2 to 4 wait hidden until the aircraft has those engines.
+    const EngineColumn columns[4] = {
+        {pnlEngine1, knbMag, lMag1Pos, tbThrottle1, tbProp1, tbMix1, lT1, lP1, lM1, ShpEng1, stCAT1, knbGen1,
+         knbCarbHt1, knbFV1, knbFP1, knbFeather1},
+        {pnlEngine2, knbMag2, lMag2Pos, tbThrottle2, tbProp2, tbMix2, lT2, lP2, lM2, ShpEng2, stCat2, knbGen2,
+         knbCarbHt2, knbFV2, knbFP2, knbFeather2},
+        {pnlEngine3, knbMag3, lMag3Pos, tbThrottle3, tbProp3, tbMix3, lT3, lP3, lM3, shpEng3, stCAT3, knbGen3,
+         knbCarbHt3, knbFV3, knbFP3, knbFeather3},
+        {pnlEngine4, knbMag4, lMag4Pos, tbThrottle4, tbProp4, tbMix4, lT4, lP4, lM4, shpEng4, stCAT4, knbGen4,
+         knbCarbHt4, knbFV4, knbFP4, knbFeather4},
+    };
+    for (int n = 1; n <= 4; ++n)
+        buildEngineColumn(g, n, columns[n - 1]);
+    for (QFrame *column : {pnlEngine2, pnlEngine3, pnlEngine4})
+        column->hide();
+
+    // The picture viewer's three frames, each a white panel with its picture,
+    // and the slide-show settings that open in place of the third picture. The
+    // edits and the settings stay hidden until the viewer shows them.
+    const QString mask = QStringLiteral("*.jpg;*.bmp");
+    const QString changeHint = QStringLiteral("Double Click to Change Picture.");
+    struct Frame {
+        QFrame *&frame;
+        PanelImage *&image;
+        PanelEdit *&path;
+        const char *frameName, *imageName, *pathName;
+        QRect pathPlace;
+        QString hint;
+    } frames[] = {
+        {pnlImage1, Image1, eImage1, "pnlImage1", "Image1", "eImage1", {4, 4, 177, 22}, changeHint},
+        {pnlImage2, Image2, eImage2, "pnlImage2", "Image2", "eImage2", {4, 4, 177, 22}, changeHint},
+        {pnlImage3, Image3, eImage3, "pnlImage3", "Image3", "eImage3", {4, 29, 177, 22},
+         QStringLiteral("Double Click to Change Picture, Right Click to Set AutoPlay")},
+    };
+    int index = 1;
+    for (Frame &f : frames) {
+        f.frame = panel(g, f.frameName, kTopRow[index], clWhite, Bevel::Lowered);
+        f.image = picture(f.frame, f.imageName, QRect(4, 4, 180, 112), artwork::viewerPicture(index), f.hint);
+        f.image->SetStretch(true);
+        // Made after the picture so that it lies over it while shown.
+        f.path = edit(f.frame, f.pathName, f.pathPlace, mask);
+        f.path->hide();
+        ++index;
+    }
+
+    FileListBox1 = fileList(pnlImage1, "FileListBox1", QRect(24, 52, 145, 61), mask);
+    FileListBox1->SetFileEdit(eImage1);
+    FileListBox1->hide();
+
+    // Slide-show settings, in panel 3.
+    QWidget *p = pnlImage3;
+    btnImagePlay = button(p, "btnImagePlay", QRect(5, 9, 89, 17), QStringLiteral("Set Image Path"),
+                          QStringLiteral("Select first Image file."));
+    limage1Ck = label(p, "limage1Ck", QRect(5, 55, 170, 14), QStringLiteral("Click Check Box to enable AutoPlay"));
+    cbxImage1 = checkBox(p, "cbxImage1", QRect(5, 73, 108, 17), QStringLiteral("Auto Play Images"));
+    eImage1time = edit(p, "eImage1time", QRect(114, 72, 61, 22), QStringLiteral("1"),
+                       QStringLiteral("Set display time in minutes."));
+    btnImagePlayExit = button(p, "btnImagePlayExit", QRect(5, 93, 89, 17), QStringLiteral("Exit"),
+                              QStringLiteral("Return to Image"));
+    shrinkToFit(limage1Ck);
+    shrinkToFit(cbxImage1);
+    for (QWidget *w : std::initializer_list<QWidget *>{btnImagePlay, limage1Ck, cbxImage1, eImage1time,
+                                                       btnImagePlayExit})
+        w->hide();
+
+    // Gauge cluster of the selected engine: the two round dials, the five
+    // quarter dials, each with its value under it, and four more readouts.
+    pnlEngGauges = panel(g, "pnlEngGauges", QRect(2, 134, 624, 132), clSilver, Bevel::Lowered);
+    QWidget *c = pnlEngGauges;
+    const int top = 8;
+    agRPM = gauge(c, "agRPM", {3, top},
+                  {QSize(98, 98), CenterStyle, 300, 5, 6, 8, 3, 36, 5, 30, clYellow, clGreen, clRed,
+                   QStringLiteral("x100"), clWhite, 12},
+                  QStringLiteral("Propeller RPM x100"));
+    agMAP = gauge(c, "agMAP", {103, top},
+                  {QSize(98, 98), CenterStyle, 300, 4, 9, 6, 3, 45, 5, 41, clYellow, clGreen, clRed,
+                   QStringLiteral("MAP"), clWhite, 12},
+                  QStringLiteral("Manifold Pressure, inches of mercury"));
+    stRPM1 = readout(c, "stRPM1", {3, top + 100}, 28, 66, QStringLiteral("RPM"), QStringLiteral("Propeller RPM"));
+    stMAP1 = readout(c, "stMAP1", {103, top + 100}, 28, 66, QStringLiteral("MAP"),
+                     QStringLiteral("Manifold Pressure, inches of mercury"));
+
+    // Quarter dials: temperatures in tens of degrees (the unit follows the
+    // aircraft group's scale choice), oil pressure, fuel flow.
+    struct Quarter {
+        TAnalogGauge *&dial;
+        PanelLabel *&value;
+        const char *dialName, *valueName, *title, *hint;
+        int scale, indMinimum, indMaximum, mainTicks;
+        TColor minColor, midColor, maxColor;
+        const char *unit;
+        TColor valueColor;
+    } quarters[] = {
+        {agCHT, stCHT1, "agCHT", "stCHT1", "CHT", "Cylinder Head Temperature", 60, 10, 51, 4, clYellow, clGreen,
+         clRed, "Fx10", clWhite},
+        {agEGT, stEGT1, "agEGT", "stEGT1", "EGT", "Exhaust Gas Temperature", 160, 30, 135, 4, clYellow, clGreen,
+         clRed, "Fx10", clWhite},
+        {agOT, stOT1, "agOT", "stOT1", "Oil T", "Oil Temperature", 24, 3, 21, 4, clYellow, clGreen, clRed, "Fx10",
+         clWhite},
+        {agOP, stOP1, "agOP", "stOP1", "Oil P", "Oil Pressure, PSI", 100, 10, 90, 4, clRed, clGreen, clYellow, "PSI",
+         clWhite},
+        {agFF, stFF1, "agFF", "stFF1", "FF", "Fuel Flow, pounds per hour", 150, 10, 105, 3, clYellow, clGreen,
+         clBlue, "PPH", clSilver},
+    };
+    int x = 203;
+    for (Quarter &q : quarters) {
+        const QString hint = QString::fromLatin1(q.hint);
+        q.dial = gauge(c, q.dialName, {x, top},
+                       {QSize(82, 80), RightStyle, 90, 10, q.mainTicks, 10, 4, q.scale, q.indMinimum, q.indMaximum,
+                        q.minColor, q.midColor, q.maxColor, QString::fromLatin1(q.unit), q.valueColor},
+                       hint);
+        q.value = readout(c, q.valueName, {x, top + 82}, 28, 52, QString::fromLatin1(q.title), hint);
+        x += 84;
+    }
+    const int extrasTop = top + 100;
+    stRatio1 = readout(c, "stRatio1", {203, extrasTop}, 56, 46, QStringLiteral("Ratio"),
+                       QStringLiteral("Air Mass Ratio"));
+    stFP1 = readout(c, "stFP1", {307, extrasTop}, 56, 46, QStringLiteral("Fuel Press"),
+                    QStringLiteral("Fuel Pressure, PSI"));
+    stHP1 = readout(c, "stHP1", {411, extrasTop}, 56, 46, QStringLiteral("Hyd Press"),
+                    QStringLiteral("Hydraulic Pressure"));
+    stTPSI1 = readout(c, "stTPSI1", {515, extrasTop}, 56, 46, QStringLiteral("Torque"),
+                      QStringLiteral("Torque, ft-lb"));
+
+    // Beside the cluster: which engine it shows, the automatic scan through
+    // the engines, and the switches that act on all engines at once.
+    knbEngSel = knob(g, "knbEngSel", {632, 136}, {40, 1, 4, itCircle, 5, 5, 1, QStringLiteral("Engine")},
+                     QStringLiteral("Engine shown on the gauges"));
+    caption(g, QRect(676, 149, 60, 13), QStringLiteral("Engine"), Qt::AlignLeft | Qt::AlignVCenter);
+    cbxScanEng = checkBox(g, "cbxScanEng", QRect(632, 177, 110, 17), QStringLiteral("Scan Engines"),
+                          QStringLiteral("Show each engine on the gauges in turn, every 5 seconds"));
+    knbPropSync = knob(g, "knbPropSync", {636, 196}, {24, 0, 1}, QStringLiteral("Propeller Synchronisation"));
+    caption(g, QRect(664, 201, 90, 13), QStringLiteral("Prop Sync"), Qt::AlignLeft | Qt::AlignVCenter);
+    knbAutoFeather = knob(g, "knbAutoFeather", {636, 222}, {24, 0, 1}, QStringLiteral("Propeller Auto Feather"));
+    caption(g, QRect(664, 227, 90, 13), QStringLiteral("Auto Feather"), Qt::AlignLeft | Qt::AlignVCenter);
+    knbHydPumps = knob(g, "knbHydPumps", {639, 248}, {18, 0, 1, itCircle, 3, 1}, QStringLiteral("Hydraulic Pumps"));
+    caption(g, QRect(664, 250, 90, 13), QStringLiteral("Hyd Pumps"), Qt::AlignLeft | Qt::AlignVCenter);
 }

@@ -1,88 +1,134 @@
-// Placeholder layout: every control of the group exists with its kind; places to come.
+// The fuel group: the tanks as a row of level bars laid out as on the wing
+// (left tip to right tip, then the external tanks), the four tank selectors
+// with the codes they last read, the pump master and crossfeed switches, and
+// the selected and total quantities under them.
 #include "uACMainForm.h"
 
-#include "adapters/bargauge.h"
-#include "adapters/filelist.h"
-#include "adapters/paneledit.h"
-#include "adapters/panelimage.h"
 #include "adapters/panellabel.h"
-#include "adapters/panelshape.h"
-#include "adapters/radiogroup.h"
-#include "adapters/speedbutton.h"
 #include "adapters/trackbar.h"
-#include "adapters/updown.h"
-#include "artwork/artwork.h"
-#include "gauge/tanaloggauge.h"
-#include "image/trotatableimage.h"
 #include "layoutkit.h"
 
-#include <QCheckBox>
-#include <QDateEdit>
 #include <QFrame>
 #include <QGroupBox>
-#include <QPushButton>
-#include <QTimeEdit>
 
 using namespace layout;
 
+namespace {
+
+// The tank selector codes, as the simulator numbers its tank choices.
+const char *const kSelectorCodes[21] = {
+    "Cut", "All", "Left All", "Right All", "Left Auxiliary", "Right Auxiliary", "Centre", "Centre 2", "Centre 3",
+    "External 1", "External 2", "Right Tip", "Left Tip", "Crossfeed", "Crossfeed Left to Right",
+    "Crossfeed Right to Left", "Crossfeed Both", "External", "Isolate", "Left Main", "Right Main"};
+
+// The codes in one line for the status line, and in rows of three for the
+// tool tip, where the whole list can be read at once.
+QString selectorCodes(const QString &separator, int perRow)
+{
+    QString text;
+    for (int code = 0; code < 21; ++code) {
+        if (code > 0)
+            text += code % perRow == 0 ? QStringLiteral("\n") : separator;
+        text += QStringLiteral("%1 %2").arg(code).arg(QString::fromLatin1(kSelectorCodes[code]));
+    }
+    return text;
+}
+
+PanelLabel *caption(QWidget *parent, QRect place, const QString &text, Qt::Alignment align = Qt::AlignCenter)
+{
+    PanelLabel *l = label(parent, nullptr, place, text);
+    l->setAlignment(align);
+    return l;
+}
+
+} // namespace
+
 void TfrmACMain::buildFuelGroup()
 {
-    gbFuel = group(this, "gbFuel", QStringLiteral("Fuel - 0000"), QStringLiteral("Fuel Panel - Total Fuel Amount in Pounds"), QRect(2, 347, 475, 72));
-    lFuelQSel = label(gbFuel, "lFuelQSel", QRect(4, 14, 16, 16), QString());
-    lFuelQTot = label(gbFuel, "lFuelQTot", QRect(24, 14, 16, 16), QString());
-    lFuelSelNum = label(gbFuel, "lFuelSelNum", QRect(44, 14, 16, 16), QString());
-    lFuelSelNum2 = label(gbFuel, "lFuelSelNum2", QRect(64, 14, 16, 16), QString());
-    lFuelSelNum3 = label(gbFuel, "lFuelSelNum3", QRect(84, 14, 16, 16), QString());
-    lFuelSelNum4 = label(gbFuel, "lFuelSelNum4", QRect(104, 14, 16, 16), QString());
-    lFuelNSel = label(gbFuel, "lFuelNSel", QRect(124, 14, 16, 16), QString());
-    knbFuelPumpMaster = knob(gbFuel, "knbFuelPumpMaster", QPoint(144, 14), {24, 0, 1});
-    knbFuelXFeed = knob(gbFuel, "knbFuelXFeed", QPoint(164, 14), {24, 0, 1});
-    knbMasterFuel = knob(gbFuel, "knbMasterFuel", QPoint(184, 14), {24, 0, 1});
-    knbFuelSel2 = knob(gbFuel, "knbFuelSel2", QPoint(4, 34), {24, 0, 1});
-    knbFuelSel3 = knob(gbFuel, "knbFuelSel3", QPoint(24, 34), {24, 0, 1});
-    knbFuelSel4 = knob(gbFuel, "knbFuelSel4", QPoint(44, 34), {24, 0, 1});
-    pnlFC1 = panel(gbFuel, "pnlFC1", QRect(64, 34, 16, 16));
-    pnlFC2 = panel(gbFuel, "pnlFC2", QRect(84, 34, 16, 16));
-    pnlFC3 = panel(gbFuel, "pnlFC3", QRect(104, 34, 16, 16));
-    pnlFLM = panel(gbFuel, "pnlFLM", QRect(124, 34, 16, 16));
-    pnlFRM = panel(gbFuel, "pnlFRM", QRect(144, 34, 16, 16));
-    pnlFLA = panel(gbFuel, "pnlFLA", QRect(164, 34, 16, 16));
-    pnlFLT = panel(gbFuel, "pnlFLT", QRect(184, 34, 16, 16));
-    pnlFRA = panel(gbFuel, "pnlFRA", QRect(4, 54, 16, 16));
-    pnlFRT = panel(gbFuel, "pnlFRT", QRect(24, 54, 16, 16));
-    pnlFE1 = panel(gbFuel, "pnlFE1", QRect(44, 54, 16, 16));
-    pnlFE2 = panel(gbFuel, "pnlFE2", QRect(64, 54, 16, 16));
-    tbFuelC = lever(gbFuel, "tbFuelC", QRect(84, 54, 16, 16), -100, 0, 0);
-    tbFuelC2 = lever(gbFuel, "tbFuelC2", QRect(104, 54, 16, 16), -100, 0, 0);
-    tbFuelC3 = lever(gbFuel, "tbFuelC3", QRect(124, 54, 16, 16), -100, 0, 0);
-    tbFLM = lever(gbFuel, "tbFLM", QRect(144, 54, 16, 16), -100, 0, 0);
-    tbFRM = lever(gbFuel, "tbFRM", QRect(164, 54, 16, 16), -100, 0, 0);
-    tbFLA = lever(gbFuel, "tbFLA", QRect(184, 54, 16, 16), -100, 0, 0);
-    tbFLT = lever(gbFuel, "tbFLT", QRect(4, 74, 16, 16), -100, 0, 0);
-    tbFRA = lever(gbFuel, "tbFRA", QRect(24, 74, 16, 16), -100, 0, 0);
-    tbFRT = lever(gbFuel, "tbFRT", QRect(44, 74, 16, 16), -100, 0, 0);
-    tbFE1 = lever(gbFuel, "tbFE1", QRect(64, 74, 16, 16), -100, 0, 0);
-    tbFE2 = lever(gbFuel, "tbFE2", QRect(84, 74, 16, 16), -100, 0, 0);
-    lFC1 = label(gbFuel, "lFC1", QRect(104, 74, 16, 16), QString());
-    lFC2 = label(gbFuel, "lFC2", QRect(124, 74, 16, 16), QString());
-    lFC3 = label(gbFuel, "lFC3", QRect(144, 74, 16, 16), QString());
-    lFLM = label(gbFuel, "lFLM", QRect(164, 74, 16, 16), QString());
-    lFRM = label(gbFuel, "lFRM", QRect(184, 74, 16, 16), QString());
-    lFLA = label(gbFuel, "lFLA", QRect(4, 94, 16, 16), QString());
-    lFLT = label(gbFuel, "lFLT", QRect(24, 94, 16, 16), QString());
-    lFRA = label(gbFuel, "lFRA", QRect(44, 94, 16, 16), QString());
-    lFRT = label(gbFuel, "lFRT", QRect(64, 94, 16, 16), QString());
-    lFE1 = label(gbFuel, "lFE1", QRect(84, 94, 16, 16), QString());
-    lFE2 = label(gbFuel, "lFE2", QRect(104, 94, 16, 16), QString());
-    lFC1p = label(gbFuel, "lFC1p", QRect(124, 94, 16, 16), QString());
-    lFC2p = label(gbFuel, "lFC2p", QRect(144, 94, 16, 16), QString());
-    lFC3p = label(gbFuel, "lFC3p", QRect(164, 94, 16, 16), QString());
-    lFLMp = label(gbFuel, "lFLMp", QRect(184, 94, 16, 16), QString());
-    lFRMp = label(gbFuel, "lFRMp", QRect(4, 114, 16, 16), QString());
-    lFLAp = label(gbFuel, "lFLAp", QRect(24, 114, 16, 16), QString());
-    lFLTp = label(gbFuel, "lFLTp", QRect(44, 114, 16, 16), QString());
-    lFRAp = label(gbFuel, "lFRAp", QRect(64, 114, 16, 16), QString());
-    lFRTp = label(gbFuel, "lFRTp", QRect(84, 114, 16, 16), QString());
-    lE1p = label(gbFuel, "lE1p", QRect(104, 114, 16, 16), QString());
-    lE2p = label(gbFuel, "lE2p", QRect(124, 114, 16, 16), QString());
+    gbFuel = group(this, "gbFuel", QStringLiteral("Fuel - 0000"),
+                   QStringLiteral("Fuel Panel - Total Fuel Amount in Pounds"), QRect(2, 347, 475, 72));
+    QWidget *g = gbFuel;
+
+    // Tanks. Each is a panel (shown only when the aircraft has the tank) with
+    // its level bar (full at the top), a name whose colour tells the level,
+    // and a hidden label with the raw level the simulator reported.
+    struct Tank {
+        QFrame *&panel;
+        TrackBar *&bar;
+        PanelLabel *&name, *&raw;
+        const char *panelName, *barName, *nameName, *rawName, *shortName, *fullName;
+    } tanks[] = {
+        {pnlFLT, tbFLT, lFLT, lFLTp, "pnlFLT", "tbFLT", "lFLT", "lFLTp", "LT", "Left Tip"},
+        {pnlFLA, tbFLA, lFLA, lFLAp, "pnlFLA", "tbFLA", "lFLA", "lFLAp", "LA", "Left Auxiliary"},
+        {pnlFLM, tbFLM, lFLM, lFLMp, "pnlFLM", "tbFLM", "lFLM", "lFLMp", "LM", "Left Main"},
+        {pnlFC1, tbFuelC, lFC1, lFC1p, "pnlFC1", "tbFuelC", "lFC1", "lFC1p", "C", "Centre"},
+        {pnlFC2, tbFuelC2, lFC2, lFC2p, "pnlFC2", "tbFuelC2", "lFC2", "lFC2p", "C2", "Centre 2"},
+        {pnlFC3, tbFuelC3, lFC3, lFC3p, "pnlFC3", "tbFuelC3", "lFC3", "lFC3p", "C3", "Centre 3"},
+        {pnlFRM, tbFRM, lFRM, lFRMp, "pnlFRM", "tbFRM", "lFRM", "lFRMp", "RM", "Right Main"},
+        {pnlFRA, tbFRA, lFRA, lFRAp, "pnlFRA", "tbFRA", "lFRA", "lFRAp", "RA", "Right Auxiliary"},
+        {pnlFRT, tbFRT, lFRT, lFRTp, "pnlFRT", "tbFRT", "lFRT", "lFRTp", "RT", "Right Tip"},
+        {pnlFE1, tbFE1, lFE1, lE1p, "pnlFE1", "tbFE1", "lFE1", "lE1p", "E1", "External 1"},
+        {pnlFE2, tbFE2, lFE2, lE2p, "pnlFE2", "tbFE2", "lFE2", "lE2p", "E2", "External 2"},
+    };
+    int x = 4;
+    for (Tank &t : tanks) {
+        const QString tank = QString::fromLatin1(t.fullName) + QStringLiteral(" Tank");
+        t.panel = panel(g, t.panelName, QRect(x, 13, 19, 57), clSilver, Bevel::None, tank);
+        t.bar = lever(t.panel, t.barName, QRect(0, 0, 19, 43), -100, 0, 0,
+                      QStringLiteral("Move the Slider to Desired Level: ") + tank);
+        t.bar->setSingleStep(2);
+        t.bar->setTickInterval(25);
+        t.bar->setTickPosition(QSlider::TicksRight);
+        t.name = label(t.panel, t.nameName, QRect(0, 44, 19, 13), QString::fromLatin1(t.shortName),
+                       tank + QStringLiteral(": grey empty, red low, lime 12% or more"));
+        t.name->setAlignment(Qt::AlignCenter);
+        t.name->SetTransparent(false);
+        t.name->SetColor(clGray);
+        t.raw = label(t.panel, t.rawName, QRect(0, 30, 19, 13), QStringLiteral("0"));
+        t.raw->hide();
+        x += 20;
+    }
+    bevel(g, QRect(x + 2, 16, 2, 52));
+
+    // Tank selectors, each with the code it last read under it.
+    struct Selector {
+        TKnob *&knob;
+        PanelLabel *&code;
+        const char *knobName, *codeName;
+    } selectors[] = {
+        {knbMasterFuel, lFuelSelNum, "knbMasterFuel", "lFuelSelNum"},
+        {knbFuelSel2, lFuelSelNum2, "knbFuelSel2", "lFuelSelNum2"},
+        {knbFuelSel3, lFuelSelNum3, "knbFuelSel3", "lFuelSelNum3"},
+        {knbFuelSel4, lFuelSelNum4, "knbFuelSel4", "lFuelSelNum4"},
+    };
+    x = 232;
+    int number = 1;
+    for (Selector &s : selectors) {
+        const QString which = QStringLiteral("Tank Selector %1: ").arg(number);
+        s.knob = knob(g, s.knobName, {x + 2, 13}, {31, 0, 20, itLine, 6, 2},
+                      which + selectorCodes(QStringLiteral(", "), 21));
+        s.knob->setToolTip(which + QStringLiteral("\n") + selectorCodes(QStringLiteral(",   "), 3));
+        caption(g, QRect(x, 44, 16, 13), QStringLiteral("T%1").arg(number), Qt::AlignRight | Qt::AlignVCenter);
+        // The selectors' click handler turns this text back into a position.
+        s.code = label(g, s.codeName, QRect(x + 18, 44, 17, 13), QStringLiteral("0"),
+                       which + QStringLiteral("code last read"));
+        x += 36;
+        ++number;
+    }
+    bevel(g, QRect(x + 1, 16, 2, 38));
+
+    // Fuel pumps of all engines, and crossfeed.
+    knbFuelPumpMaster = knob(g, "knbFuelPumpMaster", {x + 12, 14}, {24, 0, 1}, QStringLiteral("Fuel Pump Master"));
+    caption(g, QRect(x + 4, 39, 40, 13), QStringLiteral("Pump"));
+    knbFuelXFeed = knob(g, "knbFuelXFeed", {x + 54, 14}, {24, 0, 1}, QStringLiteral("Fuel Crossfeed"));
+    caption(g, QRect(x + 46, 39, 40, 13), QStringLiteral("X-Feed"));
+
+    // Quantities in US gallons.
+    lFuelQSel = label(g, "lFuelQSel", QRect(232, 57, 110, 13), QStringLiteral("Fuel S: 0"),
+                      QStringLiteral("Fuel in the Selected Tanks, US Gallons"));
+    lFuelQTot = label(g, "lFuelQTot", QRect(350, 57, 110, 13), QStringLiteral("Fuel T: 0"),
+                      QStringLiteral("Total Fuel, US Gallons"));
+    // How many selectors the aircraft has; the fuel reader reads that many.
+    lFuelNSel = label(g, "lFuelNSel", QRect(462, 57, 10, 13), QStringLiteral("4"));
+    lFuelNSel->hide();
 }
