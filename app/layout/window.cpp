@@ -104,11 +104,23 @@ void TfrmACMain::buildTimers()
 
 void TfrmACMain::setTabOrder()
 {
+    // The order of the window's own children; a group takes its controls along
+    // in the order they were made. Groups and panels take no focus themselves,
+    // so the chain is made of the tab stops inside them.
     const QList<QWidget *> order{bbtnRefresh, bbtnPause,  bbtnClose, gbAircraft, gbFlight,  gbControls,
                                  gbFuel,      gbElectric, gbEngines, pnlAddEng,  gbAvionics, gbAP,
                                  gbADF,       gbVOR2,     gbVOR1,    bbtnAbout,  bbtnSettings, gbAPU};
-    for (int i = 0; i + 1 < order.size(); ++i)
-        QWidget::setTabOrder(order[i], order[i + 1]);
+    QList<QWidget *> stops;
+    auto isStop = [](QWidget *w) { return (w->focusPolicy() & Qt::TabFocus) != 0; };
+    for (QWidget *child : order) {
+        if (isStop(child))
+            stops << child;
+        for (QWidget *w : child->findChildren<QWidget *>())
+            if (isStop(w))
+                stops << w;
+    }
+    for (int i = 0; i + 1 < stops.size(); ++i)
+        QWidget::setTabOrder(stops[i], stops[i + 1]);
 }
 
 void TfrmACMain::connectHandlers()

@@ -17,6 +17,8 @@ void TrackBar::SetColor(TColor color)
     QPalette pal = palette();
     pal.setColor(QPalette::Window, toQColor(color));
     pal.setColor(QPalette::Button, toQColor(color));
+    // A lever's groove is not a level: no filled part on either side of the handle.
+    pal.setColor(QPalette::Highlight, pal.color(QPalette::Base));
     setPalette(pal);
 }
 

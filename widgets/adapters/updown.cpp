@@ -107,8 +107,9 @@ void UpDown::mouseReleaseEvent(QMouseEvent *)
 
 bool UpDown::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_associate && m_arrowKeys && isEnabled()
-        && event->type() == QEvent::KeyPress) {
+    // The type first: an edit being destroyed still sends events, and looking
+    // at it through the guarded pointer then would cast a half-gone object.
+    if (event->type() == QEvent::KeyPress && watched == m_associate && m_arrowKeys && isEnabled()) {
         const auto *key = static_cast<QKeyEvent *>(event);
         if (key->modifiers() == Qt::NoModifier
             && (key->key() == Qt::Key_Up || key->key() == Qt::Key_Down)) {
