@@ -1,39 +1,57 @@
-// Placeholder layout: every control of the group exists with its kind; places to come.
+// The ADF receiver: frequency window between its hundreds and tens knobs, the
+// bearing instrument (card with the needle over it), bearing, station
+// identifier and signal lamp.
 #include "uACMainForm.h"
 
-#include "adapters/bargauge.h"
-#include "adapters/filelist.h"
 #include "adapters/paneledit.h"
-#include "adapters/panelimage.h"
 #include "adapters/panellabel.h"
 #include "adapters/panelshape.h"
-#include "adapters/radiogroup.h"
-#include "adapters/speedbutton.h"
-#include "adapters/trackbar.h"
-#include "adapters/updown.h"
 #include "artwork/artwork.h"
-#include "gauge/tanaloggauge.h"
 #include "image/trotatableimage.h"
 #include "layoutkit.h"
 
-#include <QCheckBox>
-#include <QDateEdit>
-#include <QFrame>
 #include <QGroupBox>
-#include <QPushButton>
-#include <QTimeEdit>
 
 using namespace layout;
+
+namespace {
+
+PanelLabel *caption(QWidget *parent, QRect place, const QString &text, int pixels = 11,
+                    Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter)
+{
+    PanelLabel *l = label(parent, nullptr, place, text);
+    l->setFont(panelFont(pixels));
+    l->setAlignment(align);
+    return l;
+}
+
+} // namespace
 
 void TfrmACMain::buildADFGroup()
 {
     gbADF = group(this, "gbADF", QStringLiteral("ADF"), QStringLiteral("ADF Panel"), QRect(765, 420, 137, 224));
-    eADFFreq = edit(gbADF, "eADFFreq", QRect(4, 14, 16, 16), QString());
-    stADFB = valueBox(gbADF, "stADFB", QRect(24, 14, 16, 16));
-    stADFR = valueBox(gbADF, "stADFR", QRect(44, 14, 16, 16));
-    rImgADFLubber = rotatable(gbADF, "rImgADFLubber", QRect(64, 14, 105, 105), QImage());
-    rImgADFBrg = rotatable(gbADF, "rImgADFBrg", QRect(84, 14, 105, 105), QImage());
-    shpADFSignal = lamp(gbADF, "shpADFSignal", QRect(104, 14, 16, 16), clSilver);
-    knbADF = knob(gbADF, "knbADF", QPoint(124, 14), {24, 0, 1});
-    knbADF2 = knob(gbADF, "knbADF2", QPoint(144, 14), {24, 0, 1});
+    QWidget *g = gbADF;
+
+    // Tuning: hundreds knob, frequency in kHz (written by the handlers only),
+    // tens-and-units knob; both knobs are turned with the mouse wheel.
+    knbADF2 = knob(g, "knbADF2", {6, 16}, {26, 1, 17, itLine, 4, 2}, QStringLiteral("100s"));
+    eADFFreq = edit(g, "eADFFreq", {38, 19, 60, 20}, QStringLiteral("1799.5"), QStringLiteral("ADF Frequency in kHz"));
+    eADFFreq->setReadOnly(true);
+    eADFFreq->setAlignment(Qt::AlignCenter);
+    knbADF = knob(g, "knbADF", {104, 16}, {26, 0, 99, itLine, 4, 2}, QStringLiteral("10s"));
+    caption(g, {4, 43, 30, 11}, QStringLiteral("100s"), 9, Qt::AlignCenter);
+    caption(g, {38, 42, 60, 11}, QStringLiteral("kHz"), 9, Qt::AlignCenter);
+    caption(g, {102, 43, 30, 11}, QStringLiteral("10s"), 9, Qt::AlignCenter);
+
+    // The instrument: the card first, the bearing needle turned over it.
+    rImgADFLubber = rotatable(g, "rImgADFLubber", {16, 56, 105, 105}, artwork::adfCard());
+    rImgADFBrg = rotatable(g, "rImgADFBrg", {16, 56, 105, 105}, artwork::adfNeedle());
+
+    // Relative bearing, signal, station identifier.
+    caption(g, {6, 167, 28, 13}, QStringLiteral("BRG"));
+    stADFB = valueBox(g, "stADFB", {34, 165, 40, 18}, QStringLiteral("0"), QStringLiteral("ADF Relative Bearing"));
+    shpADFSignal = lamp(g, "shpADFSignal", {84, 168, 12, 12}, clSilver, QStringLiteral("ADF Signal Received"));
+    caption(g, {100, 167, 30, 13}, QStringLiteral("SIG"));
+    caption(g, {6, 191, 28, 13}, QStringLiteral("ID"));
+    stADFR = valueBox(g, "stADFR", {34, 189, 96, 18}, QString(), QStringLiteral("ADF Station Identifier"));
 }

@@ -100,8 +100,12 @@ void TfrmACMain::buildAircraftGroup()
     // Simulation rate (the arrows step it), service ceiling (top of the
     // altitude bar) and the simulator's zoom.
     caption(g, QRect(592, 21, 49, kRowHeight), QStringLiteral("Sim Rate"));
+    // The arrows are made before their edit so that they also go first when
+    // the window is torn down: the dying edit's last events then never reach
+    // the arrows' key filter.
+    UpDown1 = upDown(g, "UpDown1", QRect(671, 19, 14, 19), nullptr, 0, 32, 1, QStringLiteral("Simulation Rate"));
     eSimRate = edit(g, "eSimRate", QRect(643, 19, 28, 19), QStringLiteral("1"), QStringLiteral("Simulation Rate"));
-    UpDown1 = upDown(g, "UpDown1", QRect(671, 19, 14, 19), eSimRate, 0, 32, 1, QStringLiteral("Simulation Rate"));
+    UpDown1->SetAssociate(eSimRate);
     caption(g, QRect(592, 42, 49, kRowHeight), QStringLiteral("Ceiling"));
     eServCeiling = edit(g, "eServCeiling", QRect(643, 40, 42, 19), QStringLiteral("13500"),
                         QStringLiteral("Service Ceiling in Feet: the top of the altitude bar"));
