@@ -8,6 +8,20 @@
 
 namespace artwork {
 
+void antialiased(QPainter &p)
+{
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.setRenderHint(QPainter::TextAntialiasing, true);
+}
+
+QPolygonF atTop(QPointF c, std::initializer_list<QPointF> acrossRadius)
+{
+    QPolygonF poly;
+    for (const QPointF &ar : acrossRadius)
+        poly << QPointF(c.x() + ar.x(), c.y() - ar.y());
+    return poly;
+}
+
 QPointF polar(QPointF c, double r, double angle)
 {
     const double a = angle * std::numbers::pi / 180.0;

@@ -4,11 +4,25 @@
 #include <QColor>
 #include <QFont>
 #include <QPointF>
+#include <QPolygonF>
+#include <QRgb>
 #include <QString>
+
+#include <initializer_list>
 
 class QPainter;
 
 namespace artwork {
+
+// The panel's silver face, which the pictures lying on it are matted to.
+constexpr QRgb kSilverMatte = 0xFFC0C0C0;
+
+// Anti-aliased lines and text on p.
+void antialiased(QPainter &p);
+
+// A polygon given at 12 o'clock in (across, radius) pairs, placed about c; a
+// negative radius lies below c.
+QPolygonF atTop(QPointF c, std::initializer_list<QPointF> acrossRadius);
 
 // The point at distance r from c in the direction of angle.
 QPointF polar(QPointF c, double r, double angle);

@@ -18,28 +18,12 @@ namespace artwork {
 
 namespace {
 
-constexpr QRgb kSilverMatte = 0xFFC0C0C0; // the panel's face around the attitude ball
 constexpr QRgb kGyroMatte = 0xFF000000;   // the gyro instrument's black face
 
 // Compass-card radius in the 120 x 120 marker pictures: the markers live
 // outside it, in the ring up to the picture's edge.
 constexpr double kCardRim = 51.0;
 constexpr double kMarkerOuter = 59.5;
-
-void antialiased(QPainter &p)
-{
-    p.setRenderHint(QPainter::Antialiasing, true);
-    p.setRenderHint(QPainter::TextAntialiasing, true);
-}
-
-// A polygon given at 12 o'clock in (across, radius) pairs, placed about c.
-QPolygonF atTop(QPointF c, std::initializer_list<QPointF> acrossRadius)
-{
-    QPolygonF poly;
-    for (const QPointF &ar : acrossRadius)
-        poly << QPointF(c.x() + ar.x(), c.y() - ar.y());
-    return poly;
-}
 
 void drawPitchLine(QPainter &p, QPointF c, int degrees, double halfLength, bool label)
 {

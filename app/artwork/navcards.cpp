@@ -18,7 +18,6 @@ namespace artwork {
 
 namespace {
 
-constexpr QRgb kSilverMatte = 0xFFC0C0C0;
 const QColor kVorFace(22, 24, 28);
 const QColor kAdfFace(20, 30, 48);
 const QColor kBezel(92, 94, 102);
@@ -26,21 +25,6 @@ const QColor kLubber(255, 153, 51);
 
 constexpr double kCardRadius = 52.0;
 constexpr double kFaceRadius = 49.5;
-
-void antialiased(QPainter &p)
-{
-    p.setRenderHint(QPainter::Antialiasing, true);
-    p.setRenderHint(QPainter::TextAntialiasing, true);
-}
-
-// (across, radius) pairs at 12 o'clock, about c; a negative radius lies below c.
-QPolygonF atTop(QPointF c, std::initializer_list<QPointF> acrossRadius)
-{
-    QPolygonF poly;
-    for (const QPointF &ar : acrossRadius)
-        poly << QPointF(c.x() + ar.x(), c.y() - ar.y());
-    return poly;
-}
 
 QImage card(const QColor &face, bool letters, bool aircraft)
 {
