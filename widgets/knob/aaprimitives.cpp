@@ -79,6 +79,15 @@ Span clipSpan(double centre, double reach, int size)
 
 // Columns of one row that may lie within distance sqrt(r2) of the centre;
 // one pixel wider on each side than exact, the callers test each pixel.
+// (x - cx)^2 for every column of the span, so that rows only add dy^2.
+std::vector<double> columnSquares(double cx, Span xs)
+{
+    std::vector<double> dx2(size_t(xs.hi - xs.lo + 1));
+    for (int x = xs.lo; x <= xs.hi; ++x)
+        dx2[size_t(x - xs.lo)] = (x - cx) * (x - cx);
+    return dx2;
+}
+
 Span rowReach(double cx, double dy2, double r2, Span xs)
 {
     if (dy2 > r2)
@@ -115,9 +124,7 @@ void forRing(QImage &image, double cx, double cy, double radius, double width, d
     const double solidLo2 = solidLo > 0.0 ? solidLo * solidLo : -1.0;
     const double solidHi2 = solidHi > 0.0 ? solidHi * solidHi : -1.0;
 
-    std::vector<double> dx2(size_t(xs.hi - xs.lo + 1));
-    for (int x = xs.lo; x <= xs.hi; ++x)
-        dx2[size_t(x - xs.lo)] = (x - cx) * (x - cx);
+    const std::vector<double> dx2 = columnSquares(cx, xs);
 
     uchar *bits = image.bits();
     const qsizetype stride = image.bytesPerLine();
@@ -178,9 +185,7 @@ void DrawAntialiasedDisk(QImage &image, double cx, double cy, double radius, dou
     const double outer2 = outer * outer;
     const double inner2 = inner > 0.0 ? inner * inner : -1.0;
 
-    std::vector<double> dx2(size_t(xs.hi - xs.lo + 1));
-    for (int x = xs.lo; x <= xs.hi; ++x)
-        dx2[size_t(x - xs.lo)] = (x - cx) * (x - cx);
+    const std::vector<double> dx2 = columnSquares(cx, xs);
 
     uchar *bits = image.bits();
     const qsizetype stride = image.bytesPerLine();
