@@ -16,15 +16,6 @@ using namespace layout;
 
 namespace {
 
-PanelLabel *caption(QWidget *parent, QRect place, const QString &text, int pixels = 11,
-                    Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter)
-{
-    PanelLabel *l = label(parent, nullptr, place, text);
-    l->setFont(panelFont(pixels));
-    l->setAlignment(align);
-    return l;
-}
-
 } // namespace
 
 void TfrmACMain::buildADFGroup()
@@ -39,9 +30,9 @@ void TfrmACMain::buildADFGroup()
     eADFFreq->setReadOnly(true);
     eADFFreq->setAlignment(Qt::AlignCenter);
     knbADF = knob(g, "knbADF", {104, 16}, {26, 0, 99, itLine, 4, 2}, QStringLiteral("10s"));
-    caption(g, {4, 43, 30, 11}, QStringLiteral("100s"), 9, Qt::AlignCenter);
-    caption(g, {38, 42, 60, 11}, QStringLiteral("kHz"), 9, Qt::AlignCenter);
-    caption(g, {102, 43, 30, 11}, QStringLiteral("10s"), 9, Qt::AlignCenter);
+    caption(g, {4, 43, 30, 11}, QStringLiteral("100s"), Qt::AlignCenter, 9);
+    caption(g, {38, 42, 60, 11}, QStringLiteral("kHz"), Qt::AlignCenter, 9);
+    caption(g, {102, 43, 30, 11}, QStringLiteral("10s"), Qt::AlignCenter, 9);
 
     // The instrument: the card first, the bearing needle turned over it.
     rImgADFLubber = rotatable(g, "rImgADFLubber", {16, 56, 105, 105}, artwork::adfCard());

@@ -25,11 +25,6 @@ namespace {
 constexpr int kRow[] = {19, 35, 51, 67};
 constexpr int kRowHeight = 15;
 
-PanelLabel *caption(QWidget *parent, QRect place, const QString &text)
-{
-    return label(parent, nullptr, place, text);
-}
-
 // A caption and the figure it names, on one row.
 PanelLabel *captioned(QWidget *parent, const char *name, int left, int row, int captionWidth, int width,
                       const QString &title, const QString &hint)

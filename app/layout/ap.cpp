@@ -15,15 +15,6 @@ using namespace layout;
 
 namespace {
 
-PanelLabel *caption(QWidget *parent, QRect place, const QString &text, int pixels = 11,
-                    Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter)
-{
-    PanelLabel *l = label(parent, nullptr, place, text);
-    l->setFont(panelFont(pixels));
-    l->setAlignment(align);
-    return l;
-}
-
 // A click target: a centred caption with its hint.
 PanelLabel *quickSet(QWidget *parent, const char *name, QRect place, const QString &text, const QString &hint)
 {
@@ -106,7 +97,7 @@ void TfrmACMain::buildAPGroup()
     knbNavGps->SetColor(clSwitchOn);
     lnavgps = label(g, "lnavgps", {186, 62, 62, 13}, QStringLiteral("NAV/gps"), QStringLiteral("NAV/GPS Course Source"));
     lnavgps->setAlignment(Qt::AlignCenter);
-    caption(g, {186, 84, 62, 13}, QStringLiteral("Mag. Hdg"), 11, Qt::AlignCenter);
+    caption(g, {186, 84, 62, 13}, QStringLiteral("Mag. Hdg"), Qt::AlignCenter, 11);
     lHdg = valueBox(g, "lHdg", {197, 100, 40, 18}, QStringLiteral("000"), QStringLiteral("Present Magnetic Heading"));
 
     // Altitude target: quick-set altitudes in a column, the knob, the step
@@ -136,13 +127,13 @@ void TfrmACMain::buildAPGroup()
                         QStringLiteral("Altitude Target in Feet: click and type an altitude"), false);
 
     // Vertical speed and NAV2 course.
-    caption(g, {100, 124, 44, 13}, QStringLiteral("V/S"), 11, Qt::AlignCenter);
+    caption(g, {100, 124, 44, 13}, QStringLiteral("V/S"), Qt::AlignCenter, 11);
     knbVertSpd = knob(g, "knbVertSpd", {106, 140}, {32, -40, 40, itLine, 6, 2, 1, QStringLiteral("Deg.")},
                       QStringLiteral("Vertical Speed: turn the mouse wheel to set, 100 ft/min a notch"));
     knbVertSpd->SetPosition(0);
     eVertSp = targetEdit(g, "eVertSp", {100, 184, 44, 18}, QStringLiteral("0"),
                          QStringLiteral("Vertical Speed Target in Feet per Minute"), true);
-    caption(g, {150, 124, 44, 13}, QStringLiteral("CRS2"), 11, Qt::AlignCenter);
+    caption(g, {150, 124, 44, 13}, QStringLiteral("CRS2"), Qt::AlignCenter, 11);
     knbNavCrs2 = knob(g, "knbNavCrs2", {156, 140}, {32, -179, 180, itLine, 6, 2, 1, QStringLiteral("Deg.")},
                       QStringLiteral("NAV2 Course: turn the mouse wheel to set"));
     knbNavCrs2->SetPosition(0);
@@ -150,7 +141,7 @@ void TfrmACMain::buildAPGroup()
                        true);
 
     // Autopilot master.
-    caption(g, {198, 124, 50, 13}, QStringLiteral("A/P"), 11, Qt::AlignCenter);
+    caption(g, {198, 124, 50, 13}, QStringLiteral("A/P"), Qt::AlignCenter, 11);
     knbAutoPilotMaster = knob(g, "knbAutoPilotMaster", {206, 140}, {34, 0, 1}, QStringLiteral("Autopilot Master"));
 
     // Mode switches, two rows of four, each named under its knob.
@@ -170,6 +161,6 @@ void TfrmACMain::buildAPGroup()
     for (int i = 0; i < 8; ++i) {
         const int left = 18 + (i % 4) * 58, top = 212 + (i / 4) * 46;
         this->*modes[i].knob = knob(g, modes[i].name, {left, top}, {30, 0, 1}, QString::fromLatin1(modes[i].hint));
-        caption(g, {left - 8, top + 31, 46, 12}, QString::fromLatin1(modes[i].caption), 11, Qt::AlignCenter);
+        caption(g, {left - 8, top + 31, 46, 12}, QString::fromLatin1(modes[i].caption), Qt::AlignCenter, 11);
     }
 }

@@ -15,13 +15,6 @@ using namespace layout;
 
 namespace {
 
-PanelLabel *caption(QWidget *parent, QRect place, const QString &text, Qt::Alignment align = Qt::AlignCenter)
-{
-    PanelLabel *l = label(parent, nullptr, place, text);
-    l->setAlignment(align);
-    return l;
-}
-
 } // namespace
 
 void TfrmACMain::buildElectricGroup()
@@ -55,7 +48,7 @@ void TfrmACMain::buildElectricGroup()
     };
     for (Switch &s : switches) {
         s.knob = knob(g, s.name, {s.centre - 14, 14}, {28, 0, 1}, QString::fromLatin1(s.hint));
-        caption(g, QRect(s.centre - 22, 42, 44, 13), QString::fromLatin1(s.title));
+        caption(g, QRect(s.centre - 22, 42, 44, 13), QString::fromLatin1(s.title), Qt::AlignCenter);
     }
     // The switch readers keep the last light word here.
     lvLights = label(g, "lvLights", QRect(222, 57, 40, 13), QStringLiteral("0"));
@@ -74,7 +67,7 @@ void TfrmACMain::buildElectricGroup()
 
     // Battery and its dial.
     knbMasterBat = knob(g, "knbMasterBat", {432, 14}, {30, 0, 1}, QStringLiteral("Master Battery"));
-    caption(g, QRect(427, 43, 40, 13), QStringLiteral("Batt"));
+    caption(g, QRect(427, 43, 40, 13), QStringLiteral("Batt"), Qt::AlignCenter);
     agBatteryV = gauge(g, "agBatteryV", {465, 14},
                        {QSize(82, 55), CenterStyle, 160, 4, 3, 10, 4, 38, 11, 24, clRed, clYellow, clGreen,
                         QStringLiteral("V"), clSilver},
@@ -83,7 +76,7 @@ void TfrmACMain::buildElectricGroup()
     // Which bus the two dials show: 0 the main bus, 1 to 4 an engine's bus.
     knbEngSelG = knob(g, "knbEngSelG", {549, 14}, {40, 0, 4, itCircle, 5, 5},
                       QStringLiteral("Bus shown on the dials: 0 Main Bus, 1 to 4 Engine Bus"));
-    caption(g, QRect(549, 55, 40, 13), QStringLiteral("Bus"));
+    caption(g, QRect(549, 55, 40, 13), QStringLiteral("Bus"), Qt::AlignCenter);
     agMainBus = gauge(g, "agMainBus", {591, 17},
                       {QSize(82, 50), CenterStyle, 160, 4, 3, 10, 4, 36, 11, 21, clRed, clYellow, clGreen,
                        QStringLiteral("V"), clSilver},

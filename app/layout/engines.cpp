@@ -32,14 +32,6 @@ constexpr TColor kThrottleColor = clGray;
 constexpr TColor kPropColor = RGBColor(166, 202, 240);
 constexpr TColor kMixColor = RGBColor(255, 204, 204);
 
-// A fixed caption (no name: nothing reads it).
-PanelLabel *caption(QWidget *parent, QRect place, const QString &text, Qt::Alignment align = Qt::AlignCenter)
-{
-    PanelLabel *l = label(parent, nullptr, place, text);
-    l->setAlignment(align);
-    return l;
-}
-
 // A value box with its caption to the left, as the cluster's readouts are laid.
 PanelLabel *readout(QWidget *parent, const char *name, QPoint at, int captionWidth, int boxWidth,
                     const QString &text, const QString &hint)
@@ -106,7 +98,7 @@ void buildEngineColumn(QWidget *group, int n, const EngineColumn &c)
     int x = 4;
     for (Lever &l : levers) {
         const QString what = QString::fromLatin1(l.what);
-        caption(p, QRect(x - 1, 2, 24, 13), QString::fromLatin1(l.title));
+        caption(p, QRect(x - 1, 2, 24, 13), QString::fromLatin1(l.title), Qt::AlignCenter);
         l.bar = lever(p, numbered(l.barName, n).constData(), QRect(x, 16, 22, 84), -100, l.max, l.position,
                       what + QStringLiteral(" Lever") + engine);
         l.bar->SetColor(l.color);
@@ -133,7 +125,7 @@ void buildEngineColumn(QWidget *group, int n, const EngineColumn &c)
     auto cell = [&](int col, int top, const char *name, const KnobSpec &spec, const QString &text,
                     const QString &hint) {
         TKnob *k = knob(p, name, QPoint(centres[col] - spec.side / 2, top + (30 - spec.side) / 2), spec, hint);
-        caption(p, QRect(centres[col] - 18, top + 30, 36, 13), text);
+        caption(p, QRect(centres[col] - 18, top + 30, 36, 13), text, Qt::AlignCenter);
         return k;
     };
     c.mag = cell(0, 34, magNames[n - 1], {30, 0, 4, itLine, 5, 2}, QStringLiteral("Mag"),

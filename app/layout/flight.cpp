@@ -28,15 +28,6 @@ namespace {
 constexpr TColor clLampOff = clSilver; // annunciator background while its condition is absent
 constexpr TColor clSymbol = RGBColor(255, 204, 0); // fixed symbols over the moving pictures
 
-// A fixed caption beside a figure.
-PanelLabel *caption(QWidget *parent, QRect place, const QString &text,
-                    Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter)
-{
-    PanelLabel *l = label(parent, nullptr, place, text);
-    l->setAlignment(align);
-    return l;
-}
-
 // Fixed symbols painted over the moving pictures; the pointer passes through
 // them to the instrument beneath.
 class Decoration : public QWidget

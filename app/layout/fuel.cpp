@@ -34,13 +34,6 @@ QString selectorCodes(const QString &separator, int perRow)
     return text;
 }
 
-PanelLabel *caption(QWidget *parent, QRect place, const QString &text, Qt::Alignment align = Qt::AlignCenter)
-{
-    PanelLabel *l = label(parent, nullptr, place, text);
-    l->setAlignment(align);
-    return l;
-}
-
 } // namespace
 
 void TfrmACMain::buildFuelGroup()
@@ -119,9 +112,9 @@ void TfrmACMain::buildFuelGroup()
 
     // Fuel pumps of all engines, and crossfeed.
     knbFuelPumpMaster = knob(g, "knbFuelPumpMaster", {x + 12, 14}, {24, 0, 1}, QStringLiteral("Fuel Pump Master"));
-    caption(g, QRect(x + 4, 39, 40, 13), QStringLiteral("Pump"));
+    caption(g, QRect(x + 4, 39, 40, 13), QStringLiteral("Pump"), Qt::AlignCenter);
     knbFuelXFeed = knob(g, "knbFuelXFeed", {x + 54, 14}, {24, 0, 1}, QStringLiteral("Fuel Crossfeed"));
-    caption(g, QRect(x + 46, 39, 40, 13), QStringLiteral("X-Feed"));
+    caption(g, QRect(x + 46, 39, 40, 13), QStringLiteral("X-Feed"), Qt::AlignCenter);
 
     // Quantities in US gallons.
     lFuelQSel = label(g, "lFuelQSel", QRect(232, 57, 110, 13), QStringLiteral("Fuel S: 0"),

@@ -89,6 +89,15 @@ PanelLabel *label(QWidget *parent, const char *name, QRect place, const QString 
     return l;
 }
 
+PanelLabel *caption(QWidget *parent, QRect place, const QString &text, Qt::Alignment align, int pixels)
+{
+    PanelLabel *l = label(parent, nullptr, place, text);
+    l->setAlignment(align);
+    if (pixels != 11)
+        l->setFont(panelFont(pixels));
+    return l;
+}
+
 PanelLabel *valueBox(QWidget *parent, const char *name, QRect place, const QString &caption, const QString &hint)
 {
     PanelLabel *l = label(parent, name, place, caption, hint);

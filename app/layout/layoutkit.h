@@ -48,6 +48,10 @@ QFrame *bevel(QWidget *parent, QRect place);
 
 // A label that shows a value (named) or a fixed caption (name may be null).
 PanelLabel *label(QWidget *parent, const char *name, QRect place, const QString &caption, const QString &hint = {});
+// A fixed caption beside what it labels (no name of its own), in the panel
+// font or a smaller one.
+PanelLabel *caption(QWidget *parent, QRect place, const QString &text,
+                    Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter, int pixels = 11);
 // A sunken value box (the panel's static texts, "st" names).
 PanelLabel *valueBox(QWidget *parent, const char *name, QRect place, const QString &caption = {},
                      const QString &hint = {});

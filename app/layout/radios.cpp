@@ -25,16 +25,6 @@ constexpr TColor clAqua = RGBColor(0, 255, 255);
 constexpr TColor clDisplay = clBlack;
 constexpr TColor clActiveText = clWhite;
 
-// A fixed caption; small ones (9 px) name knob positions and columns.
-PanelLabel *caption(QWidget *parent, QRect place, const QString &text, int pixels = 11,
-                    Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter)
-{
-    PanelLabel *l = label(parent, nullptr, place, text);
-    l->setFont(panelFont(pixels));
-    l->setAlignment(align);
-    return l;
-}
-
 // A dark display window: a sunken box with light text.
 void darken(PanelLabel *box, TColor text)
 {
@@ -69,10 +59,10 @@ void TfrmACMain::buildRadiosGroup()
     // Avionics master and the column headings of the radio rows.
     knbAvionics = knob(g, "knbAvionics", {10, 15}, {30, 0, 1}, QStringLiteral("Avionics Master Switch"));
     caption(g, {44, 20, 80, 13}, QStringLiteral("Avionics"));
-    caption(g, {60, 38, 60, 11}, QStringLiteral("ACTIVE"), 9, Qt::AlignCenter);
-    caption(g, {156, 38, 60, 11}, QStringLiteral("STANDBY"), 9, Qt::AlignCenter);
-    caption(g, {220, 38, 44, 11}, QStringLiteral("SIGNAL"), 9, Qt::AlignCenter);
-    caption(g, {264, 38, 112, 11}, QStringLiteral("TUNE"), 9, Qt::AlignCenter);
+    caption(g, {60, 38, 60, 11}, QStringLiteral("ACTIVE"), Qt::AlignCenter, 9);
+    caption(g, {156, 38, 60, 11}, QStringLiteral("STANDBY"), Qt::AlignCenter, 9);
+    caption(g, {220, 38, 44, 11}, QStringLiteral("SIGNAL"), Qt::AlignCenter, 9);
+    caption(g, {264, 38, 112, 11}, QStringLiteral("TUNE"), Qt::AlignCenter, 9);
 
     // One row of a radio: name, power lamp, active frequency, swap button and
     // standby frequency (an edit the tuning knobs and the handlers write).
@@ -98,8 +88,8 @@ void TfrmACMain::buildRadiosGroup()
                           QStringLiteral("Radio %1 MHz: turn the mouse wheel to tune").arg(n));
         TKnob *khz = knob(g, khzName, {338, top + 4}, {36, 0, 975, itLine, 6, 2, 25},
                           QStringLiteral("Radio %1 kHz: turn the mouse wheel to tune").arg(n));
-        caption(g, {290, top + 43, 42, 11}, QStringLiteral("MHz"), 9, Qt::AlignCenter);
-        caption(g, {338, top + 43, 36, 11}, QStringLiteral("kHz"), 9, Qt::AlignCenter);
+        caption(g, {290, top + 43, 42, 11}, QStringLiteral("MHz"), Qt::AlignCenter, 9);
+        caption(g, {338, top + 43, 36, 11}, QStringLiteral("kHz"), Qt::AlignCenter, 9);
         return std::make_tuple(mode, mhz, khz);
     };
     auto vorLamp = [g](int top, const char *name, const QString &hint) {
@@ -237,11 +227,11 @@ void TfrmACMain::buildRadiosGroup()
     // clockwise over the top to Max lower right).
     knbTransOn = knob(g, "knbTransOn", {218, 344}, {22, 0, 3}, QStringLiteral("Transponder Mode"));
     knbTransOn->SetTabStop(false);
-    caption(g, {208, 318, 42, 11}, QStringLiteral("MODE"), 9, Qt::AlignCenter);
-    caption(g, {196, 366, 22, 11}, QStringLiteral("OFF"), 9, Qt::AlignRight | Qt::AlignVCenter);
-    caption(g, {196, 332, 22, 11}, QStringLiteral("SBY"), 9, Qt::AlignRight | Qt::AlignVCenter);
-    caption(g, {242, 332, 22, 11}, QStringLiteral("ON"), 9);
-    caption(g, {242, 366, 22, 11}, QStringLiteral("ALT"), 9);
+    caption(g, {208, 318, 42, 11}, QStringLiteral("MODE"), Qt::AlignCenter, 9);
+    caption(g, {196, 366, 22, 11}, QStringLiteral("OFF"), Qt::AlignRight | Qt::AlignVCenter, 9);
+    caption(g, {196, 332, 22, 11}, QStringLiteral("SBY"), Qt::AlignRight | Qt::AlignVCenter, 9);
+    caption(g, {242, 332, 22, 11}, QStringLiteral("ON"), Qt::AlignLeft | Qt::AlignVCenter, 9);
+    caption(g, {242, 366, 22, 11}, QStringLiteral("ALT"), Qt::AlignLeft | Qt::AlignVCenter, 9);
 
     sbtnTransVFR = speedButton(g, "sbtnTransVFR", {276, 318, 100, 22}, QStringLiteral("VFR"),
                                QStringLiteral("Set the VFR code chosen below"));
