@@ -50,13 +50,12 @@ TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent)
     Label4 = label(Panel1, "Label4", QRect(17, 70, 200, 14), QStringLiteral("Thanks to the following:"));
     Label4->setFont(panelFont(11, true, "Tahoma"));
     Label5 = credit(Panel1, "Label5", QRect(8, 87, 279, 26),
-                    QStringLiteral("The FSUIPC interface module and its WideFS network extension, which open the "
-                                   "simulator's variables to panels like this one."));
+                    QStringLiteral("FSUIPC and its WideFS network extension, which open the simulator to this "
+                                   "panel."));
     Comments = credit(Panel1, "Comments", QRect(8, 118, 287, 26),
                       QStringLiteral("The FSUIPC IPC protocol, spoken here by Veltrano's own link client."));
     Label1 = credit(Panel1, "Label1", QRect(8, 147, 273, 26),
-                    QStringLiteral("The UIPCMAIN window of newer interface modules, which the link client finds "
-                                   "first."));
+                    QStringLiteral("The UIPCMAIN window of newer FSUIPC versions, which the link looks for first."));
     Label2 = credit(Panel1, "Label2", QRect(8, 184, 276, 26),
                     QStringLiteral("TKnob, Veltrano's own rotary knob, behind every switch and selector."));
     Label3 = credit(Panel1, "Label3", QRect(8, 218, 262, 39),
