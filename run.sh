@@ -14,12 +14,15 @@ build/simulator/veltrano-sim "$@" <"$workdir/sim.in" >"$workdir/sim.out" &
 sim=$!
 exec 3>"$workdir/sim.in"
 cleanup() {
+    [ -n "${cleaned:-}" ] && return
+    cleaned=1
     echo quit >&3 2>/dev/null || true
     exec 3>&-
     wait "$sim" 2>/dev/null || true
     rm -rf "$workdir"
 }
 trap cleanup EXIT
+trap 'exit 130' INT TERM
 for _ in $(seq 100); do
     grep -q '^READY' "$workdir/sim.out" 2>/dev/null && break
     kill -0 "$sim" 2>/dev/null || { echo "veltrano-sim did not start" >&2; exit 1; }

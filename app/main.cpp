@@ -7,8 +7,9 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    // The application's title. (A display name would also be appended to
+    // every window caption, "Veltrano - Connected" included.)
     QApplication::setApplicationName(QStringLiteral("Veltrano"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Veltrano"));
 
     // A second start brings the running panel to the front and ends at once.
     SingleInstance instance;
@@ -18,6 +19,10 @@ int main(int argc, char *argv[])
     TfrmACMain window;
     instance.serve(&window);
     window.show();
+    // Ask for the focus as well: without a window manager (a bare X server)
+    // nothing else would activate the window, and its first activation is
+    // what connects it.
+    window.activateWindow();
     const int status = app.exec();
     instance.stop();
     return status;
