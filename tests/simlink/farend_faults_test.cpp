@@ -58,6 +58,8 @@ TEST_F(FaultTest, AFarEndThatNeverAnswersTimesOutAfterEveryAttempt)
     EXPECT_FALSE(exchange(g));
     EXPECT_EQ(m_result, FSUIPC_ERR_TIMEOUT);
     EXPECT_EQ(g.value, 0x11111111u);
+    // Every attempt reached the far end (the last one may still be on its way).
+    EXPECT_TRUE(m_far->waitForMessages(before + 10, 5000));
     EXPECT_EQ(m_far->messages() - before, 10);
     // Its late answers are not taken for the next exchange's.
     m_far->mode = TestFarEnd::Mode::Normal;

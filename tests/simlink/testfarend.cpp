@@ -1,6 +1,7 @@
 #include "testfarend.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cstring>
 #include <filesystem>
 #include <unistd.h>
@@ -48,9 +49,19 @@ std::string TestFarEnd::lastMappingName() const
     return m_lastName;
 }
 
+bool TestFarEnd::waitForMessages(int n, int timeoutMs)
+{
+    std::unique_lock lock(m_mutex);
+    return m_messageTaken.wait_for(lock, std::chrono::milliseconds(timeoutMs), [&] { return m_messages >= n; });
+}
+
 std::optional<win::LRESULT> TestFarEnd::answer(win::WPARAM atom)
 {
-    ++m_messages;
+    {
+        std::lock_guard lock(m_mutex);
+        ++m_messages;
+    }
+    m_messageTaken.notify_all();
     if (mode == Mode::Silent)
         return std::nullopt;
     if (mode == Mode::Reject)

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <atomic>
+#include <condition_variable>
 #include <cstdint>
 #include <cstdlib>
 #include <functional>
@@ -33,6 +34,8 @@ public:
     void poke(std::uint16_t offset, const void *bytes, std::size_t size);
     void peek(std::uint16_t offset, void *bytes, std::size_t size) const;
     int messages() const { return m_messages; }
+    // Waits (at most timeoutMs) until the far end has taken n messages in all.
+    bool waitForMessages(int n, int timeoutMs);
     std::string lastMappingName() const;
     std::uint16_t clientVersion() const;
 
@@ -43,6 +46,7 @@ private:
     mutable std::mutex m_mutex;
     std::array<std::uint8_t, 0x10000> m_space{};
     std::atomic<int> m_messages{0};
+    std::condition_variable m_messageTaken;
     std::string m_lastName;
     std::uint16_t m_clientVersion = 0;
 };
