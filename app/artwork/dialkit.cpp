@@ -8,12 +8,6 @@
 
 namespace artwork {
 
-void antialiased(QPainter &p)
-{
-    p.setRenderHint(QPainter::Antialiasing, true);
-    p.setRenderHint(QPainter::TextAntialiasing, true);
-}
-
 QPolygonF atTop(QPointF c, std::initializer_list<QPointF> acrossRadius)
 {
     QPolygonF poly;

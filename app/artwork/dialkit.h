@@ -17,9 +17,6 @@ namespace artwork {
 // The panel's silver face, which the pictures lying on it are matted to.
 constexpr QRgb kSilverMatte = 0xFFC0C0C0;
 
-// Anti-aliased lines and text on p.
-void antialiased(QPainter &p);
-
 // A polygon given at 12 o'clock in (across, radius) pairs, placed about c; a
 // negative radius lies below c.
 QPolygonF atTop(QPointF c, std::initializer_list<QPointF> acrossRadius);

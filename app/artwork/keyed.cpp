@@ -1,5 +1,7 @@
 #include "keyed.h"
 
+#include <QPainter>
+
 #include "artwork.h"
 
 namespace artwork {
@@ -39,6 +41,17 @@ QImage flattenOnKey(const QImage &canvas, QRgb matte)
             out[x] = flattenPixel(in[x], matte);
     }
     return keyed;
+}
+
+QImage keyedPicture(int width, int height, QRgb matte, const std::function<void(QPainter &p, QPointF c)> &draw)
+{
+    QImage canvas = keyCanvas(width, height);
+    QPainter p(&canvas);
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.setRenderHint(QPainter::TextAntialiasing, true);
+    draw(p, turnCentre(canvas));
+    p.end();
+    return flattenOnKey(canvas, matte);
 }
 
 } // namespace artwork

@@ -11,6 +11,10 @@
 #include <QPointF>
 #include <QRgb>
 
+#include <functional>
+
+class QPainter;
+
 namespace artwork {
 
 // Magenta: no instrument uses it, and flattening never produces it.
@@ -36,5 +40,9 @@ inline QPointF turnCentre(const QImage &image)
 {
     return {image.width() / 2.0, image.height() / 2.0};
 }
+
+// A keyed picture of that size: drawn anti-aliased about its turning centre c,
+// then flattened onto the key with the matte.
+QImage keyedPicture(int width, int height, QRgb matte, const std::function<void(QPainter &p, QPointF c)> &draw);
 
 } // namespace artwork

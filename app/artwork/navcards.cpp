@@ -28,48 +28,44 @@ constexpr double kFaceRadius = 49.5;
 
 QImage card(const QColor &face, bool letters, bool aircraft)
 {
-    QImage canvas = keyCanvas(105, 105);
-    const QPointF c = turnCentre(canvas);
-    QPainter p(&canvas);
-    antialiased(p);
-    p.setPen(Qt::NoPen);
-    p.setBrush(kBezel);
-    p.drawEllipse(c, kCardRadius, kCardRadius);
-    p.setBrush(face);
-    p.drawEllipse(c, kFaceRadius, kFaceRadius);
-
-    RoseStyle rose;
-    rose.rTicks = kFaceRadius - 0.5;
-    rose.longTick = 6.0;
-    rose.shortTick = 3.5;
-    rose.rLabels = 36.0;
-    rose.digitSize = 9;
-    rose.letterSize = 11;
-    rose.letters = letters;
-    rose.tick = QColor(235, 235, 235);
-    rose.text = QColor(235, 235, 235);
-    rose.north = letters ? QColor(255, 255, 255) : kLubber;
-    compassRose(p, c, rose);
-
-    if (aircraft) {
-        // A small aircraft seen from above, nose to the lubber line.
+    return keyedPicture(105, 105, kSilverMatte, [&](QPainter &p, QPointF c) {
         p.setPen(Qt::NoPen);
-        p.setBrush(QColor(150, 160, 176));
-        QPainterPath plane;
-        plane.addPolygon(atTop(c, {{0.0, 16.0},    {2.0, 13.0},   {2.2, 5.0},   {15.0, 0.0},   {15.0, -3.0},
-                                   {2.2, -2.0},    {1.6, -10.0},  {6.0, -13.0}, {6.0, -15.5},  {0.0, -14.0},
-                                   {-6.0, -15.5},  {-6.0, -13.0}, {-1.6, -10.0}, {-2.2, -2.0}, {-15.0, -3.0},
-                                   {-15.0, 0.0},   {-2.2, 5.0},   {-2.0, 13.0}}));
-        plane.closeSubpath();
-        p.drawPath(plane);
-    }
+        p.setBrush(kBezel);
+        p.drawEllipse(c, kCardRadius, kCardRadius);
+        p.setBrush(face);
+        p.drawEllipse(c, kFaceRadius, kFaceRadius);
 
-    // The lubber line: a wedge over the ticks at 12 o'clock.
-    p.setPen(QPen(QColor(90, 40, 0), 1.0));
-    p.setBrush(kLubber);
-    p.drawPolygon(atTop(c, {{-5.0, kCardRadius - 0.5}, {5.0, kCardRadius - 0.5}, {0.0, kFaceRadius - 8.0}}));
-    p.end();
-    return flattenOnKey(canvas, kSilverMatte);
+        RoseStyle rose;
+        rose.rTicks = kFaceRadius - 0.5;
+        rose.longTick = 6.0;
+        rose.shortTick = 3.5;
+        rose.rLabels = 36.0;
+        rose.digitSize = 9;
+        rose.letterSize = 11;
+        rose.letters = letters;
+        rose.tick = QColor(235, 235, 235);
+        rose.text = QColor(235, 235, 235);
+        rose.north = letters ? QColor(255, 255, 255) : kLubber;
+        compassRose(p, c, rose);
+
+        if (aircraft) {
+            // A small aircraft seen from above, nose to the lubber line.
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor(150, 160, 176));
+            QPainterPath plane;
+            plane.addPolygon(atTop(c, {{0.0, 16.0},    {2.0, 13.0},   {2.2, 5.0},   {15.0, 0.0},   {15.0, -3.0},
+                                       {2.2, -2.0},    {1.6, -10.0},  {6.0, -13.0}, {6.0, -15.5},  {0.0, -14.0},
+                                       {-6.0, -15.5},  {-6.0, -13.0}, {-1.6, -10.0}, {-2.2, -2.0}, {-15.0, -3.0},
+                                       {-15.0, 0.0},   {-2.2, 5.0},   {-2.0, 13.0}}));
+            plane.closeSubpath();
+            p.drawPath(plane);
+        }
+
+        // The lubber line: a wedge over the ticks at 12 o'clock.
+        p.setPen(QPen(QColor(90, 40, 0), 1.0));
+        p.setBrush(kLubber);
+        p.drawPolygon(atTop(c, {{-5.0, kCardRadius - 0.5}, {5.0, kCardRadius - 0.5}, {0.0, kFaceRadius - 8.0}}));
+    });
 }
 
 void hub(QPainter &p, QPointF c)
@@ -88,46 +84,38 @@ QImage adfCard() { return card(kAdfFace, false, true); }
 QImage vorNeedle()
 {
     // A slim needle: arrowhead at the radial, a plain tail at the reciprocal.
-    QImage canvas = keyCanvas(105, 105);
-    const QPointF c = turnCentre(canvas);
-    QPainter p(&canvas);
-    antialiased(p);
-    p.setPen(QPen(QColor(8, 50, 0), 1.0));
-    p.setBrush(QColor(80, 230, 40));
-    p.drawPolygon(atTop(c, {{0.0, 44.0},
-                            {5.0, 32.0},
-                            {1.5, 33.0},
-                            {1.5, -38.0},
-                            {-1.5, -38.0},
-                            {-1.5, 33.0},
-                            {-5.0, 32.0}}));
-    hub(p, c);
-    p.end();
-    return flattenOnKey(canvas, kVorFace.rgb());
+    return keyedPicture(105, 105, kVorFace.rgb(), [&](QPainter &p, QPointF c) {
+        p.setPen(QPen(QColor(8, 50, 0), 1.0));
+        p.setBrush(QColor(80, 230, 40));
+        p.drawPolygon(atTop(c, {{0.0, 44.0},
+                                {5.0, 32.0},
+                                {1.5, 33.0},
+                                {1.5, -38.0},
+                                {-1.5, -38.0},
+                                {-1.5, 33.0},
+                                {-5.0, 32.0}}));
+        hub(p, c);
+    });
 }
 
 QImage adfNeedle()
 {
     // A broad needle with a forked tail, pointing at the station.
-    QImage canvas = keyCanvas(105, 105);
-    const QPointF c = turnCentre(canvas);
-    QPainter p(&canvas);
-    antialiased(p);
-    p.setPen(QPen(QColor(90, 60, 0), 1.0));
-    p.setBrush(QColor(255, 204, 0));
-    p.drawPolygon(atTop(c, {{0.0, 44.0},
-                            {6.5, 30.0},
-                            {2.5, 30.0},
-                            {2.5, -30.0},
-                            {6.0, -40.0},
-                            {0.0, -35.0},
-                            {-6.0, -40.0},
-                            {-2.5, -30.0},
-                            {-2.5, 30.0},
-                            {-6.5, 30.0}}));
-    hub(p, c);
-    p.end();
-    return flattenOnKey(canvas, kAdfFace.rgb());
+    return keyedPicture(105, 105, kAdfFace.rgb(), [&](QPainter &p, QPointF c) {
+        p.setPen(QPen(QColor(90, 60, 0), 1.0));
+        p.setBrush(QColor(255, 204, 0));
+        p.drawPolygon(atTop(c, {{0.0, 44.0},
+                                {6.5, 30.0},
+                                {2.5, 30.0},
+                                {2.5, -30.0},
+                                {6.0, -40.0},
+                                {0.0, -35.0},
+                                {-6.0, -40.0},
+                                {-2.5, -30.0},
+                                {-2.5, 30.0},
+                                {-6.5, 30.0}}));
+        hub(p, c);
+    });
 }
 
 } // namespace artwork
