@@ -110,6 +110,7 @@ int main(int argc, char **argv)
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    panelfonts::registerPanelFonts();
     std::vector<char *> args(argv, argv + argc);
     std::string reps = "--benchmark_repetitions=15";
     std::string aggr = "--benchmark_report_aggregates_only=true";
