@@ -111,6 +111,11 @@ void TAnalogGauge::SetPosition(float value)
         emit OnOverMax(this);
     if (FMinimum > m_position)
         emit OnOverMin(this);
+    // A value so close to the last that the needle lands on the same pixels
+    // changes nothing that shows.
+    const int k = GetAAMultipler();
+    if (!m_faceStale && FFaceBitmap.size() == size() * k && needleFor(FFaceBitmap.size(), k) == m_shownNeedle)
+        return;
     RedrawArrow();
 }
 
@@ -300,6 +305,7 @@ void TAnalogGauge::RedrawArrow()
         changed = boundsOf(m_needleSpans) | boundsOf(m_newSpans);
     }
     std::swap(m_needleSpans, m_newSpans);
+    m_shownNeedle = n;
     m_faceStale = false;
     if (isVisible())
         repaint(changed);

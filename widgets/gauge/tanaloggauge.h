@@ -143,6 +143,7 @@ private:
         bool hasLine = false;
         int width = 1;
         int diskRadius = 0;
+        bool operator==(const Needle &) const = default;
     };
     Needle needleFor(QSize imageSize, int k) const;
     // Rows of a pivot disk of that radius as the rasteriser fills it, relative
@@ -188,6 +189,7 @@ private:
     bool m_faceStale = true;   // the face image must be copied whole
     std::vector<RowSpan> m_needleSpans; // pixels of the needle now in the face image
     std::vector<RowSpan> m_newSpans;    // those of the needle being drawn
+    Needle m_shownNeedle;               // the needle in the face image
     mutable int m_diskRadius = -1;      // radius of m_diskRows
     mutable std::vector<RowSpan> m_diskRows;
 };
