@@ -33,6 +33,24 @@ TfrmACMain::~TfrmACMain()
         frmACMain = nullptr;
 }
 
+// Every area binds its own controls' events; the window binds none itself.
+void TfrmACMain::connectHandlers()
+{
+    connectConnection();
+    connectEngineReadout();
+    connectSwitches();
+    connectRadioTuning();
+    connectAutopilot();
+    connectEngineControls();
+    connectFlightControls();
+    connectFuelControls();
+    connectSimulation();
+    connectApu();
+    connectKeyboard();
+    connectWheel();
+    connectViewer();
+}
+
 void TfrmACMain::FormCreate()
 {
     isFirst = true;
@@ -78,10 +96,6 @@ QString TfrmACMain::statusPanel(int panel) const
 void TfrmACMain::DisplayHint(const QString &hint)
 {
     setStatusPanel(3, hint);
-}
-
-void TfrmACMain::FormKeyDown(int, Qt::KeyboardModifiers)
-{
 }
 
 // --- The typed accessors' view of the window ---------------------------------
