@@ -49,21 +49,6 @@ void TfrmACMain::knbParkChange(QObject *) {}
 void TfrmACMain::knbTWLChange(QObject *) {}
 void TfrmACMain::knbNavGpsChange(QObject *) {}
 
-// Radio tuning
-void TfrmACMain::connectRadioTuning() {}
-void TfrmACMain::eCom1sChange(QObject *) {}
-void TfrmACMain::sbtnComNav1Click(QObject *) {}
-void TfrmACMain::sbtnComSwitch1Click(QObject *) {}
-void TfrmACMain::knbMHz2Click(QObject *) {}
-void TfrmACMain::knbKHz2Click(QObject *) {}
-void TfrmACMain::sbtnCom1Click(QObject *) {}
-void TfrmACMain::knbT1Change(QObject *) {}
-void TfrmACMain::knbT1Click(QObject *) {}
-void TfrmACMain::sbtnTransVFRClick(QObject *) {}
-void TfrmACMain::eADFFreqChange(QObject *) {}
-void TfrmACMain::knbADFClick(QObject *) {}
-void TfrmACMain::eADFFreqClick(QObject *) {}
-
 // Autopilot settings, write intent and knob-click cancel
 void TfrmACMain::connectAutopilot() {}
 void TfrmACMain::eAPHeadChange(QObject *) {}
