@@ -9,11 +9,14 @@
 #include "connectedpanel.h"
 #include "image/trotatableimage.h"
 #include "knob/tknob.h"
+#include "controls/rules/radiowheel.h"
 #include "simlink/bcd.h"
 
 #include <QApplication>
 #include <QPushButton>
 #include <QTest>
+
+#include <functional>
 
 namespace {
 
@@ -62,7 +65,7 @@ TEST_F(Radios, ReadoutShowsTheStackAndWritesNothing)
 {
     ASSERT_TRUE(connect({"--aircraft", "baron"}));
     powerUp();
-    set(var::Com1Active, 0x2282 /* BCD 2282 */);
+    set(var::Com1Active, IntToBCD(2282));
     set(var::Com1Standby, radioWord(122.80));
     set(var::Com2Active, IntToBCD(2287));
     set(var::Com2Standby, radioWord(118.025));
@@ -490,4 +493,51 @@ TEST_F(Radios, TypedFrequenciesAreLeftAloneAndWrittenOnReturnOrLeaving)
     EXPECT_EQ(takeWrites(), Writes{});
     panel->RadioInfo();
     EXPECT_EQ(panel->eCom1s->Text(), QStringLiteral("121.500"));
+}
+
+TEST_F(Radios, WheelRowsComposeTextsTheStandbyAndAdfHandlersWrite)
+{
+    // What a wheel notch on a tuning knob does: the intent, the text the
+    // rules compose from the edit's text and the knob's range, the edit's
+    // own change handler writing it, then the knob's pointer.
+    ASSERT_TRUE(connect({"--aircraft", "baron"}));
+    powerUp();
+    set(var::Com1Standby, radioWord(118.00));
+    set(var::AdfFrequency, IntToBCD(350));
+    set(var::AdfExtension, 0);
+    panel->RadioInfo();
+    using Notch = std::function<rules::WheelTuning(const QString &, int notch, int min, int max)>;
+    const Notch comKHz = [](const QString &t, int n, int min, int max) {
+        return rules::radioFractionNotch(t, rules::RadioBand::Com, n, min, max);
+    };
+    const Notch comMHz = [](const QString &t, int n, int min, int max) {
+        return rules::radioMHzNotch(t, rules::RadioBand::Com, n, min, max);
+    };
+    struct Case {
+        TKnob *knob;
+        PanelEdit *edit;
+        Notch notch;
+        const char *after;
+        Writes writes;
+    };
+    const Case cases[] = {
+        {panel->knbKHz1, panel->eCom1s, comKHz, "118.025",
+         {wrote(var::Com25kHz, 1), wrote(var::Com1Standby, radioWord(118.025))}},
+        {panel->knbMHz1, panel->eCom1s, comMHz, "119.025",
+         {wrote(var::Com25kHz, 1), wrote(var::Com1Standby, radioWord(119.025))}},
+        {panel->knbADF, panel->eADFFreq, rules::adfUnitsNotch, "351.0",
+         {wrote(var::AdfFrequency, IntToBCD(351)), wrote(var::AdfExtension, 0)}},
+        {panel->knbADF2, panel->eADFFreq, rules::adfHundredsNotch, "451.0",
+         {wrote(var::AdfFrequency, IntToBCD(451)), wrote(var::AdfExtension, 0)}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.after);
+        panel->doWrite = true;
+        const rules::WheelTuning t = c.notch(c.edit->Text(), 1, c.knob->Min(), c.knob->Max());
+        c.edit->SetText(t.text);
+        c.knob->SetPosition(t.position);
+        EXPECT_EQ(c.edit->Text(), QLatin1String(c.after));
+        EXPECT_EQ(takeWrites(), c.writes);
+        EXPECT_FALSE(panel->doWrite);
+    }
 }
