@@ -161,6 +161,12 @@ void TfrmACMain::knbKHz2Click(QObject *)
 void TfrmACMain::sbtnCom1Click(QObject *Sender)
 {
     const std::uint8_t old = ReadByte(var::AudioSelector);
+    // Without the simulator's byte a click would write its own bit alone and
+    // switch every other source off: nothing is written.
+    if (!LastReadOk()) {
+        setStatusPanel(3, QStringLiteral("Audio not changed."));
+        return;
+    }
     const std::pair<SpeedButton *, std::uint8_t> bits[] = {
         {sbtnDME, 2}, {sbtnMkr, 4}, {sbtnNav2, 8}, {sbtnNav1, 16}, {sbtnBoth, 32}, {sbtnCom2, 64}, {sbtnCom1, 128}};
     std::uint8_t bit = 1; // sbtnADF

@@ -9,6 +9,7 @@
 #include "connectedpanel.h"
 #include "image/trotatableimage.h"
 #include "knob/tknob.h"
+#include "readfailingwindow.h"
 #include "controls/rules/radiowheel.h"
 #include "simlink/bcd.h"
 
@@ -57,6 +58,12 @@ protected:
         QApplication::setActiveWindow(panel.get());
         ASSERT_TRUE(QTest::qWaitForWindowActive(panel.get()));
     }
+};
+
+class RadiosFailedReads : public Radios {
+protected:
+    std::unique_ptr<TfrmACMain> makeWindow() override { return std::make_unique<ReadFailingWindow>(sim); }
+    ReadFailingWindow &window() { return static_cast<ReadFailingWindow &>(*panel); }
 };
 
 } // namespace
@@ -540,4 +547,19 @@ TEST_F(Radios, WheelRowsComposeTextsTheStandbyAndAdfHandlersWrite)
         EXPECT_EQ(takeWrites(), c.writes);
         EXPECT_FALSE(panel->doWrite);
     }
+}
+
+TEST_F(RadiosFailedReads, AnAudioClickAfterAFailedReadWritesNothing)
+{
+    // The click's own bit alone would switch every other source off.
+    ASSERT_TRUE(connect());
+    set(var::AudioSelector, COM1 | NAV1 | MKR);
+    for (SpeedButton *button : {panel->sbtnDME, panel->sbtnCom2}) {
+        window().failNextRead = true;
+        emit button->OnClick(button);
+        sim.command(QStringLiteral("fault none"));
+        EXPECT_EQ(status(), QStringLiteral("Audio not changed.")) << button->objectName().toStdString();
+        EXPECT_EQ(takeWrites(), Writes{}) << button->objectName().toStdString();
+    }
+    EXPECT_EQ(get(var::AudioSelector), COM1 | NAV1 | MKR);
 }
