@@ -257,8 +257,9 @@ TEST_F(Radios, StandbyEditsWriteTheirFrequencyOnlyWithWriteIntent)
         EXPECT_EQ(takeWrites(), c.writes);
         EXPECT_EQ(status(), QLatin1String(c.status));
         EXPECT_EQ(dialogs.messages, c.report ? QStringList{QLatin1String(c.report)} : QStringList{});
-        if (!c.report)
+        if (!c.report) {
             EXPECT_FALSE(panel->doWrite);
+        }
     }
     EXPECT_EQ(get(var::Nav2Standby), radioWord(110.50));
 }
