@@ -59,7 +59,9 @@ double wrap360(double degrees)
     return r < 0 ? r + 360.0 : r;
 }
 
-int season(int month)
+} // namespace
+
+int seasonOfMonth(int month)
 {
     if (month == 12 || month <= 2)
         return 0;
@@ -67,6 +69,8 @@ int season(int month)
         return 1;
     return month <= 8 ? 2 : 3;
 }
+
+namespace {
 
 void fillInstruments(Filler &f, const AircraftPreset &p, double magneticHeading)
 {
@@ -279,7 +283,7 @@ void fillDescription(Filler &f, const AircraftPreset &p, const PresetDate &d)
     f.set(var::DateYear, d.year);
     f.set(var::DayOfYear, d.dayOfYear);
     f.set(var::Year, d.year);
-    f.set(var::Season, season(d.month));
+    f.set(var::Season, seasonOfMonth(d.month));
     f.set(var::AutoRudder, 0);
     f.setFloat(var::StallSpeedFlaps, conv::knotsToFeetPerSecond(p.vs0Kts));
     f.setFloat(var::StallSpeedClean, conv::knotsToFeetPerSecond(p.vs1Kts));

@@ -290,6 +290,9 @@ TEST(SimulatorOptions, ParseStrictly)
         {{"--sim", "-1"}, false},
         {{"--aircraft", "concorde"}, false},
         {{"--aircraft"}, false},
+        {{"--scenario", "approach"}, true},
+        {{"--scenario", "landing"}, false},
+        {{"--scenario"}, false},
         {{"--frobnicate", "1"}, false},
     };
     for (const Case &c : cases) {
