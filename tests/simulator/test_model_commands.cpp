@@ -3,8 +3,12 @@
 // the simulation rate.
 #include "catalogue.h"
 #include "simtestutil.h"
+#include "variablenames.h"
 
 #include <gtest/gtest.h>
+
+#include <map>
+#include <set>
 
 namespace {
 
@@ -228,4 +232,23 @@ TEST_F(ModelCore, FailuresAndDoorsSetTheirFlagsAndTheModelAnswers)
     EXPECT_EQ(get(var::Combustion[0]), 0);
     EXPECT_EQ(get(var::EngineAlarm[0]), 1);
     EXPECT_GT(conv::angle16ToDegrees(std::int16_t(get(var::GyroDrift))), 2.0);
+}
+
+TEST(VariableNames, EveryCatalogueVariableHasOneNameAndEveryNameOneVariable)
+{
+    std::set<std::string_view> names;
+    std::map<std::uint16_t, int> named;
+    for (const NamedVariable &n : namedVariables()) {
+        EXPECT_TRUE(names.insert(n.name).second) << n.name << " twice";
+        ++named[n.variable.offset];
+        const catalogue::Variable *v = variableNamed(n.name);
+        ASSERT_NE(v, nullptr);
+        EXPECT_EQ(v->offset, n.variable.offset);
+    }
+    for (const catalogue::Variable &v : catalogue::allVariables())
+        EXPECT_EQ(named[v.offset], 1) << cmd::offsetText(v.offset) << " " << v.meaning;
+    EXPECT_EQ(namedVariables().size(), catalogue::allVariables().size());
+    EXPECT_EQ(variableNamed("ParkingBrake")->offset, var::ParkingBrake.offset);
+    EXPECT_EQ(variableNamed("ThrottleLever3")->offset, var::ThrottleLever[2].offset);
+    EXPECT_EQ(variableNamed("parkingbrake"), nullptr);
 }
