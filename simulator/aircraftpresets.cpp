@@ -4,6 +4,7 @@
 #include "aircraftpresets.h"
 
 #include "catalogue.h"
+#include "geo.h"
 #include "offsetspace.h"
 #include "simclock.h"
 #include "simlink/bcd.h"
@@ -52,12 +53,6 @@ private:
     OffsetSpace &m_space;
     std::set<std::uint16_t> m_written;
 };
-
-double wrap360(double degrees)
-{
-    const double r = std::fmod(degrees, 360.0);
-    return r < 0 ? r + 360.0 : r;
-}
 
 } // namespace
 
@@ -318,7 +313,7 @@ void fillDescription(Filler &f, const AircraftPreset &p, const PresetDate &d)
 std::set<std::uint16_t> loadPreset(OffsetSpace &space, const AircraftPreset &preset, const PresetDate &date)
 {
     Filler f(space);
-    const double magneticHeading = wrap360(preset.headingTrue - preset.airport.magVarEast);
+    const double magneticHeading = geo::wrap360(preset.headingTrue - preset.airport.magVarEast);
     fillInstruments(f, preset, magneticHeading);
     fillRoute(f, preset, date);
     fillRadios(f, preset.radios, magneticHeading);

@@ -305,9 +305,3 @@ bool SimulatorCore::frozen() const
     return m_frozen;
 }
 
-ModelState SimulatorCore::modelState()
-{
-    std::lock_guard lock(m_mutex);
-    catchUp();
-    return m_model.state();
-}

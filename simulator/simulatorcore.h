@@ -71,8 +71,6 @@ public:
     std::uint16_t clientVersion() const;
     std::string aircraft() const;
     bool frozen() const;
-    // The model's own state, for tests; under the lock, after catching up.
-    ModelState modelState();
     const SimulatorOptions &options() const { return m_options; }
     std::uint64_t refusedBlocks() const { return m_refused; }
 

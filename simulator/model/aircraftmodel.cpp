@@ -111,7 +111,7 @@ void AircraftModel::step(OffsetSpace &space)
     stepElectrics(s, io);
     stepFlight(s, io, before);
     stepRadios(s, io, environmentAt(s, space));
-    stepRoute(s, io);
+    stepRoute(s);
     publish(space);
     m_seen = space;
 }

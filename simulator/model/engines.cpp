@@ -83,8 +83,8 @@ EngineLevers leversOf(const ModelIo &io, int e)
             std::clamp(io.getFloat(var::CowlFlaps[e]), 0.0, 1.0)};
 }
 
-// Engines 1 and 2 of a twin or more hang on the left, the rest on the right;
-// propeller sync matches every engine to engine 1.
+// Propeller sync holds every constant-speed propeller near engine 1's at
+// engine 1's RPM.
 double syncedRpm(const ModelState &state, const ModelIo &io, int e, double rpm)
 {
     if (e == 0 || !io.on(var::PropSync) || !state.engines[0].running || state.preset->propellerType != 1)

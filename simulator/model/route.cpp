@@ -22,7 +22,7 @@ std::int64_t secondsEnRoute(double distanceNm, double groundSpeedKts, double cru
 
 } // namespace
 
-void stepRoute(ModelState &state, const ModelIo &)
+void stepRoute(ModelState &state)
 {
     if (state.routeLeg != 0)
         return;

@@ -5,5 +5,5 @@
 #include "modelio.h"
 #include "modelstate.h"
 
-void stepRoute(ModelState &state, const ModelIo &io);
+void stepRoute(ModelState &state);
 void publishRoute(const ModelState &state, OffsetSpace &space, double groundSpeedKts);

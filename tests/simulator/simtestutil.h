@@ -7,11 +7,29 @@
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
+#include <gtest/gtest.h>
 #include <initializer_list>
 #include <optional>
 #include <string>
 #include <sys/stat.h>
 #include <vector>
+
+// One command and the answer it should get: exact, or a prefix ending in '*'.
+struct CommandCase {
+    const char *line;
+    const char *answer;
+};
+
+inline void expectAnswer(const CommandCase &c, const std::string &answer)
+{
+    const std::string expected = c.answer;
+    if (!expected.empty() && expected.back() == '*') {
+        EXPECT_EQ(answer.substr(0, expected.size() - 1), expected.substr(0, expected.size() - 1)) << c.line;
+    } else {
+        EXPECT_EQ(answer, expected) << c.line;
+    }
+    EXPECT_EQ(answer.find('\n'), std::string::npos) << c.line;
+}
 
 class BlockBuilder {
 public:
