@@ -1,3 +1,7 @@
+// One step in a fixed order: systems (gear, flaps, APU), fuel, engines,
+// electrics, flight and autopilot, radios, route; then every subsystem
+// publishes what the panel reads. Each subsystem's file names the offsets it
+// reads and writes.
 #include "aircraftmodel.h"
 
 #include "aircraftpresets.h"
