@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <initializer_list>
+#include <memory>
 #include <optional>
 #include <string>
 #include <sys/stat.h>
@@ -78,6 +79,26 @@ inline PresetDate testDate(int secondsOfDay = 9 * 3600 + 5 * 60)
 {
     return {2024, 7, 14, 196, secondsOfDay};
 }
+
+// The whole offset space as the core holds it now.
+inline OffsetSpace snapshot(SimulatorCore &core)
+{
+    OffsetSpace s;
+    s.write(0, core.peek(0, OffsetSpace::kSize));
+    return s;
+}
+
+// A simulator core on a clock the test moves by hand, on a fixed day.
+class SimCoreTest : public ::testing::Test {
+protected:
+    ManualClock clock;
+    SimulatorOptions options;
+    std::unique_ptr<SimulatorCore> core;
+
+    void SetUp() override { make(); }
+    void make() { core = std::make_unique<SimulatorCore>(options, clock.source(), testDate()); }
+    std::vector<std::uint8_t> space() { return core->peek(0, OffsetSpace::kSize); }
+};
 
 // A fresh endpoint folder for the test (mode 0700), so runs in parallel never
 // meet each other's windows, atoms or mappings; removed afterwards.

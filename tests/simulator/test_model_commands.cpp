@@ -12,21 +12,9 @@
 
 namespace {
 
-class ModelCore : public ::testing::Test {
+class ModelCore : public SimCoreTest {
 protected:
-    ManualClock clock;
-    SimulatorOptions options;
-    std::unique_ptr<SimulatorCore> core;
-
-    void SetUp() override { make(); }
-    void make() { core = std::make_unique<SimulatorCore>(options, clock.source(), testDate()); }
-    std::vector<std::uint8_t> space() { return core->peek(0, OffsetSpace::kSize); }
-    OffsetSpace snapshot()
-    {
-        OffsetSpace s;
-        s.write(0, space());
-        return s;
-    }
+    OffsetSpace snapshot() { return ::snapshot(*core); }
     std::int64_t get(const catalogue::Variable &v) { return snapshot().get(v); }
     double latitude() { return conv::latitudeToDegrees(get(var::Latitude)); }
 };

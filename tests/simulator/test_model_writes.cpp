@@ -183,13 +183,6 @@ void panelWrite(SimulatorCore &core, const Variable &v, const Value &value)
     ASSERT_EQ(core.processBlock(block), 1);
 }
 
-OffsetSpace snapshot(SimulatorCore &core)
-{
-    OffsetSpace s;
-    s.write(0, core.peek(0, OffsetSpace::kSize));
-    return s;
-}
-
 } // namespace
 
 TEST(ModelWrites, EveryOffsetThePanelWritesHasAnEffectItCanReadBack)

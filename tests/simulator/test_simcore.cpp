@@ -9,15 +9,8 @@
 
 namespace {
 
-class Core : public ::testing::Test {
+class Core : public SimCoreTest {
 protected:
-    ManualClock clock;
-    SimulatorOptions options;
-    std::unique_ptr<SimulatorCore> core;
-
-    void SetUp() override { make(); }
-    void make() { core = std::make_unique<SimulatorCore>(options, clock.source(), testDate()); }
-    std::vector<std::uint8_t> space() { return core->peek(0, 0x10000); }
     std::uint32_t u32At(const std::vector<std::uint8_t> &b, std::size_t at)
     {
         return b[at] | b[at + 1] << 8 | b[at + 2] << 16 | std::uint32_t(b[at + 3]) << 24;
