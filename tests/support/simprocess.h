@@ -18,6 +18,8 @@ public:
     QString command(const QString &line);
     // Trace lines ("W 0x0C1A 2 0000") seen so far, in order.
     QStringList traceLines();
+    // The same, handed over: the next call starts from an empty list.
+    QStringList takeTraceLines();
     void stop();
 
 private:

@@ -48,6 +48,13 @@ QStringList SimProcess::traceLines()
     return m_trace;
 }
 
+QStringList SimProcess::takeTraceLines()
+{
+    QStringList lines = traceLines();
+    m_trace.clear();
+    return lines;
+}
+
 void SimProcess::stop()
 {
     if (m_process.state() == QProcess::NotRunning)
