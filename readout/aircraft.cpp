@@ -35,7 +35,6 @@
 #include <QDir>
 #include <QFrame>
 #include <QGroupBox>
-#include <QStandardPaths>
 #include <QTimeEdit>
 
 namespace {
@@ -72,7 +71,7 @@ std::optional<QString> localPictureFolder(const QString &situationPath)
     const QString here = rules::localPath(*folder);
     if (QDir(here).exists())
         return here;
-    return QStandardPaths::writableLocation(QStandardPaths::PicturesLocation) + QLatin1Char('/');
+    return userPicturesFolder();
 }
 
 void presetPictureFolder(TfrmACMain &w, const QString &situationPath)

@@ -308,6 +308,7 @@ TEST_F(AircraftPanel, PictureFolderFromTheFlightLoaded)
     const QString simulatorPictures = base + QStringLiteral("/Pictures/Flight Simulator X Files/");
     ASSERT_TRUE(QDir().mkpath(simulatorPictures));
     const QString userPictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation) + QLatin1Char('/');
+    EXPECT_EQ(OpenDialog().InitialDir, userPictures); // before any flight names one
 
     struct Case {
         QString situation;
