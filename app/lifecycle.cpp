@@ -98,6 +98,17 @@ void TfrmACMain::DisplayHint(const QString &hint)
     setStatusPanel(3, hint);
 }
 
+void TfrmACMain::resumeRefresh()
+{
+    if (isConnected && bbtnPause->text() == QStringLiteral("&Pause"))
+        TimerUpdateTime->SetEnabled(true);
+}
+
+void TfrmACMain::waitMs(int ms)
+{
+    win::Sleep(DWORD(ms));
+}
+
 // --- The typed accessors' view of the window ---------------------------------
 
 void TfrmACMain::pumpMessages()

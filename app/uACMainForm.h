@@ -30,6 +30,7 @@ class QCheckBox;
 class QDateEdit;
 class QFrame;
 class QGroupBox;
+class QMouseEvent;
 class QPushButton;
 class QTimeEdit;
 class RadioGroup;
@@ -196,6 +197,9 @@ public:
     using EditHandler = void (TfrmACMain::*)(QObject *);
     EditHandler eAPHeadOnChange = &TfrmACMain::eAPHeadChange;
     EditHandler eAPAltOnChange = &TfrmACMain::eAPAltChange;
+    void writeHeadingBug();      // the heading in eAPHead, to the knob and the simulator
+    void turnHeadingBugMarker(); // the bug marker at the bug's angle from the heading
+    void writeAltitudeTarget();  // the altitude in eAPAlt, to the simulator
 
     // Engine levers and engine settings (controls/engines.cpp).
     void connectEngineControls();
@@ -230,6 +234,10 @@ public:
     void FormMouseMove(QObject *Sender, Qt::KeyboardModifiers Shift, int X, int Y);
     void FormMouseUp(QObject *Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);
     void FormClick(QObject *Sender);
+    void writeNeutralPad();      // aileron and elevator inputs to 0
+    void writeNeutralControls(); // the rudder knob, and all three inputs, to 0
+    bool onBareWindow(const QMouseEvent *event) const;
+    bool m_bareClickArmed = false; // a left press on the bare window may become a click
 
     // Fuel controls (controls/fuel.cpp).
     void connectFuelControls();
@@ -298,6 +306,13 @@ public:
     // The application's hint handler: the hint of the control under the
     // pointer, or nothing when it leaves.
     void DisplayHint(const QString &hint);
+
+    // The writers' rule for handlers that stop the refresh: it runs again
+    // only while connected with "&Pause" showing.
+    void resumeRefresh();
+    // The fixed waits of the direct controls and the heading bug (the window
+    // does not respond meanwhile).
+    static void waitMs(int ms);
 
     // --- Controls, by panel area --------------------------------------------
     PanelStatusBar *simver1 = nullptr;
@@ -480,6 +495,10 @@ protected:
 
     bool event(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    // The bare window's mouse events (controls/flightcontrols.cpp).
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
     // Lets pending messages run n times in a row (the passes end with 1001).

@@ -9,46 +9,6 @@ void TfrmACMain::tmEngineCycleTimer(QObject *) {}
 void TfrmACMain::knbEngSelChange(QObject *) {}
 void TfrmACMain::cbxScanEngClick(QObject *) {}
 
-// Switch toggles
-void TfrmACMain::connectSwitches() {}
-void TfrmACMain::sbtnMasterBatClick(QObject *) {}
-void TfrmACMain::sbtnGen1Click(QObject *) {}
-void TfrmACMain::sbtnCarbHeat1Click(QObject *) {}
-void TfrmACMain::knbAvionicsClick(QObject *) {}
-void TfrmACMain::knbPitotClick(QObject *) {}
-void TfrmACMain::knbNoSmkClick(QObject *) {}
-void TfrmACMain::knbSeatBeltClick(QObject *) {}
-void TfrmACMain::knbTWLClick(QObject *) {}
-void TfrmACMain::knbPropSyncClick(QObject *) {}
-void TfrmACMain::knbAutoFeatherClick(QObject *) {}
-void TfrmACMain::knbFeather1Click(QObject *) {}
-void TfrmACMain::knbFV1Click(QObject *) {}
-void TfrmACMain::knbFuelXFeedClick(QObject *) {}
-void TfrmACMain::knbYawDampClick(QObject *) {}
-void TfrmACMain::knbAutoPilotMasterClick(QObject *) {}
-void TfrmACMain::knbAPHeadClick(QObject *) {}
-void TfrmACMain::knbAPAltClick(QObject *) {}
-void TfrmACMain::knbAPNavClick(QObject *) {}
-void TfrmACMain::knbAPAprClick(QObject *) {}
-void TfrmACMain::knbAPBCClick(QObject *) {}
-void TfrmACMain::knbWingLevelClick(QObject *) {}
-void TfrmACMain::knbAPFDClick(QObject *) {}
-void TfrmACMain::knbNavGpsClick(QObject *) {}
-void TfrmACMain::knbParkClick(QObject *) {}
-void TfrmACMain::knbGearClick(QObject *) {}
-void TfrmACMain::knbSpoilerClick(QObject *) {}
-void TfrmACMain::knbHydPumpsClick(QObject *) {}
-void TfrmACMain::knbFuelPumpMasterClick(QObject *) {}
-void TfrmACMain::knbLightsClick(QObject *) {}
-void TfrmACMain::sbtnAllOnClick(QObject *) {}
-void TfrmACMain::sbtnAllOffClick(QObject *) {}
-void TfrmACMain::ShapeD1MouseDown(QObject *, Qt::MouseButton, Qt::KeyboardModifiers, int, int) {}
-void TfrmACMain::knbLightsChange(QObject *) {}
-void TfrmACMain::knbOrangeONOFFChange(QObject *) {}
-void TfrmACMain::knbParkChange(QObject *) {}
-void TfrmACMain::knbTWLChange(QObject *) {}
-void TfrmACMain::knbNavGpsChange(QObject *) {}
-
 // Radio tuning
 void TfrmACMain::connectRadioTuning() {}
 void TfrmACMain::eCom1sChange(QObject *) {}
@@ -64,29 +24,6 @@ void TfrmACMain::eADFFreqChange(QObject *) {}
 void TfrmACMain::knbADFClick(QObject *) {}
 void TfrmACMain::eADFFreqClick(QObject *) {}
 
-// Autopilot settings, write intent and knob-click cancel
-void TfrmACMain::connectAutopilot() {}
-void TfrmACMain::eAPHeadChange(QObject *) {}
-void TfrmACMain::eAPHeadChange2(QObject *) {}
-void TfrmACMain::eAPHeadEnter(QObject *) {}
-void TfrmACMain::eAPHeadExit(QObject *) {}
-void TfrmACMain::eAPCrsChange(QObject *) {}
-void TfrmACMain::eCrs2Change(QObject *) {}
-void TfrmACMain::eVertSpChange(QObject *) {}
-void TfrmACMain::eCrs2Enter(QObject *) {}
-void TfrmACMain::eCrs2Exit(QObject *) {}
-void TfrmACMain::eAPAltChange(QObject *) {}
-void TfrmACMain::eAPAltChange2(QObject *) {}
-void TfrmACMain::eAPAltEnter(QObject *) {}
-void TfrmACMain::eAPAltExit(QObject *) {}
-void TfrmACMain::TimerExitEditTimer(QObject *) {}
-void TfrmACMain::knbHeadBugMouseDown(QObject *, Qt::MouseButton, Qt::KeyboardModifiers, int, int) {}
-void TfrmACMain::knbAltSetMouseDown(QObject *, Qt::MouseButton, Qt::KeyboardModifiers, int, int) {}
-void TfrmACMain::lNorthClick(QObject *) {}
-void TfrmACMain::lAltZeroClick(QObject *) {}
-void TfrmACMain::tbElevUpDnChange(QObject *) {}
-void TfrmACMain::knbTrimClick(QObject *) {}
-
 // Engine levers and engine settings
 void TfrmACMain::connectEngineControls() {}
 void TfrmACMain::tbThrottle1Change(QObject *) {}
@@ -100,26 +37,6 @@ void TfrmACMain::knbCowlFlapsChange(QObject *) {}
 void TfrmACMain::rgPropTypeClick(QObject *) {}
 void TfrmACMain::cbxAutoMixClick(QObject *) {}
 void TfrmACMain::TimerAutoMixTimer(QObject *) {}
-
-// Flight controls and trims
-void TfrmACMain::connectFlightControls() {}
-void TfrmACMain::knbTrimChange(QObject *) {}
-void TfrmACMain::knbATrimChange(QObject *) {}
-void TfrmACMain::knbTrimMouseDown(QObject *, Qt::MouseButton, Qt::KeyboardModifiers, int, int) {}
-void TfrmACMain::knbFlapsChange(QObject *) {}
-void TfrmACMain::knbRudderMouseDown(QObject *, Qt::MouseButton, Qt::KeyboardModifiers, int, int) {}
-void TfrmACMain::knbRudderMouseMove(QObject *, Qt::MouseButtons, Qt::KeyboardModifiers, int, int) {}
-void TfrmACMain::knbRudderChange(QObject *) {}
-void TfrmACMain::knbRudderClick(QObject *) {}
-void TfrmACMain::knbRudderMouseUp(QObject *, Qt::MouseButton, Qt::KeyboardModifiers, int, int) {}
-void TfrmACMain::Image4MouseDown(QObject *, Qt::MouseButton, Qt::KeyboardModifiers, int, int) {}
-void TfrmACMain::Image4MouseMove(QObject *, Qt::KeyboardModifiers, int, int) {}
-void TfrmACMain::Image4MouseUp(QObject *, Qt::MouseButton, Qt::KeyboardModifiers, int, int) {}
-void TfrmACMain::Image4Click(QObject *) {}
-void TfrmACMain::FormMouseDown(QObject *, Qt::MouseButton, Qt::KeyboardModifiers, int, int) {}
-void TfrmACMain::FormMouseMove(QObject *, Qt::KeyboardModifiers, int, int) {}
-void TfrmACMain::FormMouseUp(QObject *, Qt::MouseButton, Qt::KeyboardModifiers, int, int) {}
-void TfrmACMain::FormClick(QObject *) {}
 
 // Fuel controls
 void TfrmACMain::connectFuelControls() {}

@@ -4,11 +4,9 @@
 #include "uACMainForm.h"
 
 void TfrmACMain::ElectInfo() {}
-void TfrmACMain::ControlInfo() {}
 void TfrmACMain::RadioInfo() {}
 void TfrmACMain::FuelInfo() {}
 void TfrmACMain::NavInfo() {}
-void TfrmACMain::APInfo() {}
 void TfrmACMain::EngineInfoSel() {}
 void TfrmACMain::EngineInfo1() {}
 void TfrmACMain::EngineInfo2() {}

@@ -26,6 +26,7 @@ template <typename T> T TypedAccessors::readValue(DWORD inValue)
     pumpMessages();
     T value{};
     DWORD result = 0;
+    m_lastReadOk = false;
     if (!FSUIPC_Read(inValue, sizeof(T), &value, result)) {
         setStatusLine(std::string("Unable to Read: ") + resultTextOf(result));
         return T{};
@@ -34,6 +35,7 @@ template <typename T> T TypedAccessors::readValue(DWORD inValue)
         setStatusLine(std::string("Unable to Process: ") + resultTextOf(result));
         return T{};
     }
+    m_lastReadOk = true;
     return value;
 }
 

@@ -36,7 +36,7 @@ bool ConnectedPanel::connect(const QStringList &simOptions)
         ADD_FAILURE() << "veltrano-sim did not start";
         return false;
     }
-    panel = std::make_unique<TfrmACMain>();
+    panel = makeWindow();
     panel->FormActivate();
     if (!panel->isConnected) {
         ADD_FAILURE() << "the panel did not connect: " << panel->statusPanel(3).toStdString();

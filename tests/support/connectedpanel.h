@@ -7,6 +7,7 @@
 // per test: put a table of cases into one test.
 #include "catalogue_variable.h"
 #include "fakedialogs.h"
+#include "qtprinters.h"
 #include "simprocess.h"
 #include "simwrites.h"
 #include "uACMainForm.h"
@@ -54,6 +55,10 @@ protected:
     SimProcess sim;
     FakeDialogs dialogs;
     std::unique_ptr<TfrmACMain> panel;
+
+protected:
+    // The window connect() makes; a test may watch or steer it.
+    virtual std::unique_ptr<TfrmACMain> makeWindow() { return std::make_unique<TfrmACMain>(); }
 
 private:
     QByteArray read(const catalogue::Variable &v);
