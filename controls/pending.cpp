@@ -9,21 +9,6 @@ void TfrmACMain::tmEngineCycleTimer(QObject *) {}
 void TfrmACMain::knbEngSelChange(QObject *) {}
 void TfrmACMain::cbxScanEngClick(QObject *) {}
 
-// Radio tuning
-void TfrmACMain::connectRadioTuning() {}
-void TfrmACMain::eCom1sChange(QObject *) {}
-void TfrmACMain::sbtnComNav1Click(QObject *) {}
-void TfrmACMain::sbtnComSwitch1Click(QObject *) {}
-void TfrmACMain::knbMHz2Click(QObject *) {}
-void TfrmACMain::knbKHz2Click(QObject *) {}
-void TfrmACMain::sbtnCom1Click(QObject *) {}
-void TfrmACMain::knbT1Change(QObject *) {}
-void TfrmACMain::knbT1Click(QObject *) {}
-void TfrmACMain::sbtnTransVFRClick(QObject *) {}
-void TfrmACMain::eADFFreqChange(QObject *) {}
-void TfrmACMain::knbADFClick(QObject *) {}
-void TfrmACMain::eADFFreqClick(QObject *) {}
-
 // Engine levers and engine settings
 void TfrmACMain::connectEngineControls() {}
 void TfrmACMain::tbThrottle1Change(QObject *) {}

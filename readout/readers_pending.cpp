@@ -4,9 +4,7 @@
 #include "uACMainForm.h"
 
 void TfrmACMain::ElectInfo() {}
-void TfrmACMain::RadioInfo() {}
 void TfrmACMain::FuelInfo() {}
-void TfrmACMain::NavInfo() {}
 void TfrmACMain::EngineInfoSel() {}
 void TfrmACMain::EngineInfo1() {}
 void TfrmACMain::EngineInfo2() {}

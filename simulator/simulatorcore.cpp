@@ -39,6 +39,25 @@ void SimulatorCore::registerEffects()
     m_effects.add(var::SimulationRate.offset, var::SimulationRate.size, [this](OffsetSpace &space, const WriteEvent &) {
         m_clock.setPaused(space.get(var::SimulationRate) == 0);
     });
+    // A swap bit exchanges that radio's active and standby frequencies; the
+    // byte is a command, not a state, and reads 0 again afterwards.
+    m_effects.add(var::RadioSwap.offset, var::RadioSwap.size, [](OffsetSpace &space, const WriteEvent &) {
+        const struct {
+            std::int64_t bit;
+            const catalogue::Variable &active, &standby;
+        } radios[] = {{8, var::Com1Active, var::Com1Standby},
+                      {4, var::Com2Active, var::Com2Standby},
+                      {2, var::Nav1Active, var::Nav1Standby},
+                      {1, var::Nav2Active, var::Nav2Standby}};
+        const std::int64_t swap = space.get(var::RadioSwap);
+        for (const auto &r : radios)
+            if (swap & r.bit) {
+                const std::int64_t active = space.get(r.active);
+                space.set(r.active, space.get(r.standby));
+                space.set(r.standby, active);
+            }
+        space.set(var::RadioSwap, 0);
+    });
     // The client version lies inside the identifier. The panel's write is
     // taken as the client version and never shows through the identifier, so
     // a later handshake still finds 0xFADE; the operator may change both.

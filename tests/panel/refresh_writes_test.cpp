@@ -37,6 +37,13 @@ TEST_F(RefreshWrites, NoWriteOnAnyAircraftOverManyTicks)
         set(var::SimulationRate, 128);
         set(var::ApAltitudeTarget, 3048 * 65536);
         set(var::ApHeadingTarget, 49152);
+        set(var::Com1Standby, conv::mhzToRadioWord(121.975));
+        set(var::Nav2Standby, conv::mhzToRadioWord(110.35));
+        set(var::AdfFrequency, conv::kHzToAdfWords(1234.5).first);
+        set(var::AdfExtension, conv::kHzToAdfWords(1234.5).second);
+        set(var::AudioSelector, 64 | 4);
+        set(var::Nav1ToFrom, 2);
+        set(var::Vor1DmeTime, 36000);
         set(var::Kollsman, 16000);
         set(var::QnhPressure, 16300);
         setFloat(var::Heading, 123.4);
@@ -45,6 +52,12 @@ TEST_F(RefreshWrites, NoWriteOnAnyAircraftOverManyTicks)
         tick(4);
         // The altimeter knob changes its range with the unit on the next refresh.
         panel->rgBaro->SetItemIndex(1 - panel->rgBaro->ItemIndex());
+        tick(4);
+        EXPECT_EQ(takeWrites(), Writes{});
+        // Avionics off and on again: the stack goes dark and comes back.
+        set(var::AvionicsMaster, 0);
+        tick(4);
+        set(var::AvionicsMaster, 1);
         tick(4);
         EXPECT_EQ(takeWrites(), Writes{});
         TearDown();

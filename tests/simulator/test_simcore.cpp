@@ -158,6 +158,49 @@ TEST_F(Core, ClockRunsFromItsStartAndIsRebasedByWrites)
     EXPECT_EQ(clockText(), "OK 0e0004");
 }
 
+TEST_F(Core, ASwapBitExchangesThatRadiosActiveAndStandby)
+{
+    auto word = [&](const catalogue::Variable &v) {
+        const auto b = core->peek(v.offset, 2);
+        return b[0] | b[1] << 8;
+    };
+    // Active and standby of COM1, COM2, NAV1, NAV2 before and after.
+    const std::pair<const catalogue::Variable *, const catalogue::Variable *> radios[] = {
+        {&var::Com1Active, &var::Com1Standby},
+        {&var::Com2Active, &var::Com2Standby},
+        {&var::Nav1Active, &var::Nav1Standby},
+        {&var::Nav2Active, &var::Nav2Standby}};
+    const int before[4][2] = {{0x1802, 0x2228}, {0x3456, 0x3561}, {0x1050, 0x1390}, {0x1150, 0x1490}};
+    struct Case {
+        std::uint8_t bits;
+        bool swapped[4];
+    };
+    const Case cases[] = {{8, {true, false, false, false}},
+                          {4 | 1, {false, true, false, true}},
+                          {2, {false, false, true, false}},
+                          {15, {true, true, true, true}}};
+    for (const Case &c : cases) {
+        SCOPED_TRACE(int(c.bits));
+        for (int i = 0; i < 4; ++i)
+            for (int j = 0; j < 2; ++j) {
+                const int w = before[i][j];
+                auto set = BlockBuilder()
+                               .write(j ? radios[i].second->offset : radios[i].first->offset,
+                                      {std::uint8_t(w), std::uint8_t(w >> 8)})
+                               .end()
+                               .mapping();
+                ASSERT_EQ(core->processBlock(set), 1);
+            }
+        auto swap = BlockBuilder().write(var::RadioSwap, {c.bits}).end().mapping();
+        ASSERT_EQ(core->processBlock(swap), 1);
+        for (int i = 0; i < 4; ++i) {
+            EXPECT_EQ(word(*radios[i].first), before[i][c.swapped[i] ? 1 : 0]) << "radio " << i;
+            EXPECT_EQ(word(*radios[i].second), before[i][c.swapped[i] ? 0 : 1]) << "radio " << i;
+        }
+        EXPECT_EQ(core->command("read 0x3123 1"), "OK 00") << "the swap byte is a command";
+    }
+}
+
 TEST_F(Core, TraceReportsEachPanelWriteOnlyWhileOn)
 {
     std::vector<std::string> lines;
