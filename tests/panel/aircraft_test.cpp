@@ -238,8 +238,9 @@ TEST_F(AircraftPanel, ABadDateNeverStopsTheReader)
         set(var::ClockMinute, c.minute);
         set(var::EngineCount, c.engines);
         w.AircraftInfo();
-        if (!c.dateText.isNull())
+        if (!c.dateText.isNull()) {
             EXPECT_EQ(w.lLocDate->Caption(), c.dateText);
+        }
         EXPECT_EQ(w.DTP1->date(), c.date);
         EXPECT_EQ(w.DTP1->maximumDate(), today);
         EXPECT_EQ(w.DTP2->time(), QTime(c.hour, c.minute));
