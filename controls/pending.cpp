@@ -3,12 +3,6 @@
 // nothing; an area's file takes its connect function and handlers from here.
 #include "uACMainForm.h"
 
-// Engine readout
-void TfrmACMain::connectEngineReadout() {}
-void TfrmACMain::tmEngineCycleTimer(QObject *) {}
-void TfrmACMain::knbEngSelChange(QObject *) {}
-void TfrmACMain::cbxScanEngClick(QObject *) {}
-
 // Radio tuning
 void TfrmACMain::connectRadioTuning() {}
 void TfrmACMain::eCom1sChange(QObject *) {}
