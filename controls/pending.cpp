@@ -18,27 +18,6 @@ void TfrmACMain::eADFFreqChange(QObject *) {}
 void TfrmACMain::knbADFClick(QObject *) {}
 void TfrmACMain::eADFFreqClick(QObject *) {}
 
-// Engine levers and engine settings
-void TfrmACMain::connectEngineControls() {}
-void TfrmACMain::tbThrottle1Change(QObject *) {}
-void TfrmACMain::tbProp1Change(QObject *) {}
-void TfrmACMain::tbMix1Change(QObject *) {}
-void TfrmACMain::tbFRMEnter(QObject *) {}
-void TfrmACMain::tbFRMExit(QObject *) {}
-void TfrmACMain::knbMagChange(QObject *) {}
-void TfrmACMain::knbMagClick(QObject *) {}
-void TfrmACMain::knbCowlFlapsChange(QObject *) {}
-void TfrmACMain::rgPropTypeClick(QObject *) {}
-void TfrmACMain::cbxAutoMixClick(QObject *) {}
-void TfrmACMain::TimerAutoMixTimer(QObject *) {}
-
-// Fuel controls
-void TfrmACMain::connectFuelControls() {}
-void TfrmACMain::tbFRMChange(QObject *) {}
-void TfrmACMain::knbMasterFuelChange(QObject *) {}
-void TfrmACMain::knbFuelSel2Change(QObject *) {}
-void TfrmACMain::knbFuelSel2Click(QObject *) {}
-
 // Simulation and environment settings
 void TfrmACMain::connectSimulation() {}
 void TfrmACMain::sbtnTimeSetClick(QObject *) {}
