@@ -174,6 +174,12 @@ public:
     void eADFFreqChange(QObject *Sender);
     void knbADFClick(QObject *Sender);
     void eADFFreqClick(QObject *Sender);
+    // Typed frequencies: while the user types in a standby or ADF edit the
+    // readout leaves that edit alone (showFrequency); Return, or leaving the
+    // edit after typing in it, writes the typed text through the edit's own
+    // change handler.
+    void showFrequency(PanelEdit *edit, const QString &text);
+    void commitTypedFrequency(QObject *Sender);
 
     // Autopilot settings, write intent and knob-click cancel (controls/autopilot.cpp).
     void connectAutopilot();

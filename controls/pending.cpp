@@ -3,21 +3,6 @@
 // nothing; an area's file takes its connect function and handlers from here.
 #include "uACMainForm.h"
 
-// Radio tuning
-void TfrmACMain::connectRadioTuning() {}
-void TfrmACMain::eCom1sChange(QObject *) {}
-void TfrmACMain::sbtnComNav1Click(QObject *) {}
-void TfrmACMain::sbtnComSwitch1Click(QObject *) {}
-void TfrmACMain::knbMHz2Click(QObject *) {}
-void TfrmACMain::knbKHz2Click(QObject *) {}
-void TfrmACMain::sbtnCom1Click(QObject *) {}
-void TfrmACMain::knbT1Change(QObject *) {}
-void TfrmACMain::knbT1Click(QObject *) {}
-void TfrmACMain::sbtnTransVFRClick(QObject *) {}
-void TfrmACMain::eADFFreqChange(QObject *) {}
-void TfrmACMain::knbADFClick(QObject *) {}
-void TfrmACMain::eADFFreqClick(QObject *) {}
-
 // Simulation and environment settings
 void TfrmACMain::connectSimulation() {}
 void TfrmACMain::sbtnTimeSetClick(QObject *) {}

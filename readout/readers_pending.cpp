@@ -7,6 +7,4 @@ void TfrmACMain::AircraftInfo() {}
 void TfrmACMain::AltitudeInfo() {}
 void TfrmACMain::SpeedInfo() {}
 void TfrmACMain::HeadInfo() {}
-void TfrmACMain::RadioInfo() {}
-void TfrmACMain::NavInfo() {}
 void TfrmACMain::FailInfo() {}

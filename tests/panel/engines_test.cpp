@@ -363,13 +363,14 @@ TEST_F(Engines, UsersLeversAreWrittenAndSyncedToTheRunningEngines)
     EXPECT_EQ(status(), QStringLiteral("Mixture Changed."));
     EXPECT_EQ(w.lP1->Caption(), QStringLiteral("-20"));
 
-    // The refresh moves the levers back to what the simulator reads (the
-    // throttles of engines 1 and 2 are read elsewhere than written) and
-    // writes nothing, reverse propeller included.
+    // The refresh moves the levers to what the simulator holds (here a
+    // throttle the simulator moved itself) and writes nothing, reverse
+    // propeller included.
+    set(var::ThrottleLever[0], 4096);
     tickPhase(1);
     EXPECT_EQ(takeWrites(), Writes{});
-    EXPECT_EQ(w.tbThrottle1->Position(), 0);
-    EXPECT_EQ(w.lT1->Caption(), QStringLiteral("0"));
+    EXPECT_EQ(w.tbThrottle1->Position(), -25);
+    EXPECT_EQ(w.lT1->Caption(), QStringLiteral("25"));
     EXPECT_EQ(w.tbThrottle3->Position(), -30);
     EXPECT_EQ(w.tbProp1->Position(), 0);
     EXPECT_EQ(w.lP1->Caption(), QStringLiteral("-20"));

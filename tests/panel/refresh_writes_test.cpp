@@ -36,6 +36,13 @@ TEST_F(RefreshWrites, NoWriteOnAnyAircraftOverManyTicks)
         set(var::SimulationRate, 128);
         set(var::ApAltitudeTarget, 3048 * 65536);
         set(var::ApHeadingTarget, 49152);
+        set(var::Com1Standby, conv::mhzToRadioWord(121.975));
+        set(var::Nav2Standby, conv::mhzToRadioWord(110.35));
+        set(var::AdfFrequency, conv::kHzToAdfWords(1234.5).first);
+        set(var::AdfExtension, conv::kHzToAdfWords(1234.5).second);
+        set(var::AudioSelector, 64 | 4);
+        set(var::Nav1ToFrom, 2);
+        set(var::Vor1DmeTime, 36000);
         // Engines running with levers a bar cannot stand at (reverse, past
         // full), and fuel draining by fractions of a percent.
         const auto engines = get(var::EngineCount);
@@ -55,6 +62,12 @@ TEST_F(RefreshWrites, NoWriteOnAnyAircraftOverManyTicks)
                 set(tank.level, std::max<std::int64_t>(0, get(tank.level) - 31457)); // 0.375 %
             tick();
         }
+        EXPECT_EQ(takeWrites(), Writes{});
+        // Avionics off and on again: the stack goes dark and comes back.
+        set(var::AvionicsMaster, 0);
+        tick(4);
+        set(var::AvionicsMaster, 1);
+        tick(4);
         EXPECT_EQ(takeWrites(), Writes{});
         TearDown();
     }
