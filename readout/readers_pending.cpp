@@ -3,8 +3,4 @@
 // area lands it reads nothing.
 #include "uACMainForm.h"
 
-void TfrmACMain::AircraftInfo() {}
-void TfrmACMain::AltitudeInfo() {}
-void TfrmACMain::SpeedInfo() {}
-void TfrmACMain::HeadInfo() {}
 void TfrmACMain::FailInfo() {}

@@ -21,16 +21,20 @@ namespace {
 
 class Engines : public ConnectedPanel {
 protected:
-    // What the aircraft reader sets up for an aircraft with this many
-    // engines: the engine count and the engine columns shown.
-    void describeEngines(int engines)
+    // The simulator now reports this many engines, and the aircraft is read
+    // again: after the refresh button (columns 2 to 4 hidden first), or as a
+    // reconnection reads it (columns already shown stay shown).
+    void refreshAircraft(int engines)
     {
-        panel->vNumEng = std::int16_t(engines);
-        for (int n = 2; n <= 4; ++n) {
-            QFrame *column = engineColumn(*panel, n).panel;
-            column->setVisible(n <= engines);
-            column->setEnabled(n <= engines);
-        }
+        set(var::EngineCount, engines);
+        panel->bbtnRefreshClick();
+        takeWrites(); // the aircraft reader's own
+    }
+    void reconnectAircraft(int engines)
+    {
+        set(var::EngineCount, engines);
+        panel->AircraftInfo();
+        takeWrites();
     }
     // Engine n (1..4) with both magnetos on, its throttle at this word,
     // running or not.
@@ -52,13 +56,13 @@ protected:
 };
 
 // An aircraft without engines (a glider, or an engine count that could not
-// be read).
+// be read): the simulator reports none by the time the aircraft is read.
 class GliderWindow : public TfrmACMain {
 protected:
     void AircraftInfo() override
     {
+        WriteSmlInt(var::EngineCount, 0);
         TfrmACMain::AircraftInfo();
-        vNumEng = 0;
     }
 };
 
@@ -75,7 +79,7 @@ TEST_F(Engines, ColumnsFollowTheSimulatorOnAircraftOfOneToFourEngines)
     for (auto [aircraft, engines] : presets) {
         SCOPED_TRACE(aircraft);
         ASSERT_TRUE(connect({"--aircraft", aircraft}));
-        describeEngines(engines);
+        ASSERT_EQ(panel->vNumEng, engines);
         for (int n = 1; n <= 4; ++n) {
             engine(n, std::int16_t(4096 * n), true);
             set(var::Generator[n - 1], 1);
@@ -86,6 +90,7 @@ TEST_F(Engines, ColumnsFollowTheSimulatorOnAircraftOfOneToFourEngines)
         for (int n = 1; n <= 4; ++n) {
             SCOPED_TRACE(n);
             const EngineColumn c = column(n);
+            EXPECT_EQ(c.panel->isHidden(), n > engines);
             if (n > engines) {
                 EXPECT_EQ(c.lT->Caption(), QStringLiteral("50")) << "an engine the aircraft lacks is not read";
                 EXPECT_EQ(c.mag->Position(), 0);
@@ -111,7 +116,6 @@ TEST_F(Engines, ColumnsFollowTheSimulatorOnAircraftOfOneToFourEngines)
 TEST_F(Engines, AColumnShowsLeversLampsAndSwitchesAsRead)
 {
     ASSERT_TRUE(connect({"--aircraft", "baron"}));
-    describeEngines(2);
     TfrmACMain &w = *panel;
     engine(1, 8192, false);
     tickPhase(1);
@@ -189,7 +193,6 @@ TEST_F(Engines, AColumnShowsLeversLampsAndSwitchesAsRead)
 TEST_F(Engines, TheGaugeClusterShowsTheSelectedEngine)
 {
     ASSERT_TRUE(connect({"--aircraft", "b747"}));
-    describeEngines(4);
     TfrmACMain &w = *panel;
     w.knbEngSel->SetPosition(2);
     setFloat(var::PropellerRpm[0], 1000.0);
@@ -276,7 +279,6 @@ TEST_F(Engines, TheGaugeClusterShowsTheSelectedEngine)
 TEST_F(Engines, SelectorsCycleThroughTheEnginesAndStayWithinThem)
 {
     ASSERT_TRUE(connect({"--aircraft", "baron"}));
-    describeEngines(2);
     TfrmACMain &w = *panel;
     w.knbEngSel->SetPosition(2);
     w.knbEngSelG->SetPosition(2);
@@ -299,14 +301,14 @@ TEST_F(Engines, SelectorsCycleThroughTheEnginesAndStayWithinThem)
 
     // An aircraft that offers no scanning leaves none running.
     w.cbxScanEng->setChecked(true);
-    w.enableEngineScan(false);
+    takeWrites();
+    refreshAircraft(1);
     EXPECT_FALSE(w.cbxScanEng->isEnabled());
     EXPECT_FALSE(w.cbxScanEng->isChecked());
     EXPECT_FALSE(w.tmEngineCycle->Enabled());
-    w.enableEngineScan(true);
+    refreshAircraft(2);
     EXPECT_TRUE(w.cbxScanEng->isEnabled());
     EXPECT_FALSE(w.cbxScanEng->isChecked());
-    EXPECT_EQ(takeWrites(), Writes{});
 }
 
 TEST_F(Glider, AnAircraftWithoutEnginesConnectsAndRefreshes)
@@ -328,7 +330,6 @@ TEST_F(Glider, AnAircraftWithoutEnginesConnectsAndRefreshes)
 TEST_F(Engines, UsersLeversAreWrittenAndSyncedToTheRunningEngines)
 {
     ASSERT_TRUE(connect({"--aircraft", "b747"}));
-    describeEngines(4);
     TfrmACMain &w = *panel;
     for (int n = 1; n <= 4; ++n)
         engine(n, 0, n != 3);
@@ -383,7 +384,9 @@ TEST_F(Engines, UsersLeversAreWrittenAndSyncedToTheRunningEngines)
 
     // Columns of a larger aircraft loaded before keep their lamps lit; the
     // sync moves only the engines this aircraft has.
-    describeEngines(2);
+    reconnectAircraft(2);
+    ASSERT_FALSE(w.pnlEngine4->isHidden());
+    ASSERT_EQ(w.shpEng4->BrushColor(), clLime);
     w.cbxSyncEng->setChecked(true);
     w.tbThrottle1->SetPosition(-50);
     EXPECT_EQ(takeWrites(), (Writes{wrote(var::ThrottleLeverWrite[0], 8192), wrote(var::ThrottleLeverWrite[1], 8192)}));
@@ -393,7 +396,6 @@ TEST_F(Engines, UsersLeversAreWrittenAndSyncedToTheRunningEngines)
 TEST_F(Engines, MagnetosShowTheirPositionAndWriteTheUsersTurn)
 {
     ASSERT_TRUE(connect({"--aircraft", "c172"}));
-    describeEngines(1);
     TfrmACMain &w = *panel;
     set(var::Magnetos[0], 4);
     tickPhase(1);
@@ -433,7 +435,6 @@ TEST_F(Engines, MagnetosShowTheirPositionAndWriteTheUsersTurn)
 TEST_F(Engines, CowlFlapsPropellerTypeAndAutomaticMixture)
 {
     ASSERT_TRUE(connect({"--aircraft", "baron"}));
-    describeEngines(2);
     TfrmACMain &w = *panel;
 
     w.doWrite = true;
@@ -477,11 +478,9 @@ TEST_F(Engines, CowlFlapsPropellerTypeAndAutomaticMixture)
         EXPECT_TRUE(k->isEnabledTo(k->parentWidget())) << name(k);
         EXPECT_EQ(k->Color(), clGray) << name(k);
     }
-    describeEngines(1);
-    w.rgPropType->SetItemIndex(1);
-    EXPECT_EQ((std::array{w.tbProp1->isEnabled(), w.tbProp2->isEnabled()}), (std::array{true, false}));
-    describeEngines(2);
-    takeWrites();
+    refreshAircraft(1); // the aircraft reader chooses "Cn"
+    EXPECT_EQ((std::array{w.tbProp1->isEnabled(), w.tbProp2->isEnabledTo(w.pnlEngine2)}), (std::array{true, false}));
+    refreshAircraft(2);
 
     // Automatic mixture needs the engines synced on a twin; unticking always
     // stops it.

@@ -19,12 +19,6 @@ namespace {
 
 class FuelElectric : public ConnectedPanel {
 protected:
-    // What the aircraft reader shows: the tanks that have a capacity.
-    void showTanks()
-    {
-        for (const FuelTankControls &t : fuelTanks(*panel))
-            t.panel->setVisible(get(t.tank.capacity) != 0);
-    }
     void tickPhase(int phase)
     {
         panel->vInProc = std::uint8_t(phase);
@@ -39,9 +33,11 @@ protected:
 TEST_F(FuelElectric, TheFuelPanelShowsTanksSelectorsAndQuantities)
 {
     ASSERT_TRUE(connect({"--aircraft", "baron"}));
-    showTanks();
     TfrmACMain &w = *panel;
+    // The aircraft reader shows the tanks with a capacity and counts the selectors.
     ASSERT_TRUE(w.pnlFC1->isHidden());
+    ASSERT_FALSE(w.pnlFLA->isHidden());
+    ASSERT_EQ(w.lFuelNSel->Caption(), QStringLiteral("2"));
     set(var::FuelLeftMainLevel, level(11.4));
     set(var::FuelRightMainLevel, level(11.6));
     set(var::FuelLeftAuxLevel, conv::fullTank);
@@ -52,7 +48,6 @@ TEST_F(FuelElectric, TheFuelPanelShowsTanksSelectorsAndQuantities)
     set(var::FuelTotalQuantity, 150);
     set(var::FuelPumps, 2);
     set(var::Crossfeed, 1);
-    w.lFuelNSel->SetCaption(QStringLiteral("2"));
     set(var::TankSelector1, 19);
     set(var::TankSelector2, 0);
     set(var::TankSelector3, 13);
@@ -106,7 +101,6 @@ TEST_F(FuelElectric, TheFuelPanelShowsTanksSelectorsAndQuantities)
 TEST_F(FuelElectric, ATankSetByItsBarHoldsTheWholePercentLevel)
 {
     ASSERT_TRUE(connect({"--aircraft", "baron"}));
-    showTanks();
     TfrmACMain &w = *panel;
     set(var::FuelLeftMainLevel, level(90));
     tickPhase(2);
@@ -163,7 +157,6 @@ TEST_F(FuelElectric, ATankSetByItsBarHoldsTheWholePercentLevel)
 TEST_F(FuelElectric, ManyTicksWhileTheTanksDrainWriteNoTank)
 {
     ASSERT_TRUE(connect({"--aircraft", "b747"}));
-    showTanks();
     const auto tanks = fuelTanks(*panel);
     for (int i = 0; i < 40; ++i) {
         for (const FuelTankControls &t : tanks)
@@ -232,7 +225,7 @@ TEST_F(FuelElectric, TheElectricalPanelShowsBatteryBusesAndLights)
 {
     ASSERT_TRUE(connect({"--aircraft", "b727"}));
     TfrmACMain &w = *panel;
-    w.vNumEng = 3;
+    ASSERT_EQ(w.vNumEng, 3);
     set(var::MasterBattery, 1);
     setFloat(var::BatteryVoltage, 12.6);
     setFloat(var::MainBusVoltage, 24.0);

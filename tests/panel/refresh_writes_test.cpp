@@ -1,6 +1,7 @@
 // The refresh never writes: a panel left alone sends the simulator nothing
 // but the writes its readers make on purpose, on every aircraft and while
 // the simulator's values change under it.
+#include "adapters/radiogroup.h"
 #include "catalogue.h"
 #include "connectedpanel.h"
 
@@ -43,10 +44,18 @@ TEST_F(RefreshWrites, NoWriteOnAnyAircraftOverManyTicks)
         set(var::AudioSelector, 64 | 4);
         set(var::Nav1ToFrom, 2);
         set(var::Vor1DmeTime, 36000);
+        set(var::Kollsman, 16000);
+        set(var::QnhPressure, 16300);
+        setFloat(var::Heading, 123.4);
+        set(var::WindDirection, 30000);
+        set(var::GyroDrift, 900);
+        tick(4);
+        // The altimeter knob changes its range with the unit on the next refresh.
+        panel->rgBaro->SetItemIndex(1 - panel->rgBaro->ItemIndex());
+        tick(4);
         // Engines running with levers a bar cannot stand at (reverse, past
         // full), and fuel draining by fractions of a percent.
         const auto engines = get(var::EngineCount);
-        panel->vNumEng = std::int16_t(engines); // as the aircraft reader sets it
         for (int e = 0; e < engines; ++e) {
             set(var::Magnetos[e], 3);
             set(var::Combustion[e], 1);
