@@ -3,11 +3,4 @@
 // area lands it reads nothing.
 #include "uACMainForm.h"
 
-void TfrmACMain::ElectInfo() {}
-void TfrmACMain::FuelInfo() {}
-void TfrmACMain::EngineInfoSel() {}
-void TfrmACMain::EngineInfo1() {}
-void TfrmACMain::EngineInfo2() {}
-void TfrmACMain::EngineInfo3() {}
-void TfrmACMain::EngineInfo4() {}
 void TfrmACMain::FailInfo() {}
