@@ -154,7 +154,7 @@ Calibration calibrate(const std::vector<int> &phases, bool moving, int rounds)
 // Keeps the CPU-time medians for the table after the run.
 class MedianReporter : public benchmark::ConsoleReporter {
 public:
-    std::map<std::string, double> cpu; // benchmark name -> median CPU ns per iteration
+    std::map<std::string, double> cpu; // benchmark name -> median CPU microseconds per iteration
     void ReportRuns(const std::vector<Run> &runs) override
     {
         for (const Run &r : runs)
@@ -245,8 +245,8 @@ int main(int argc, char **argv)
     benchmark::RunSpecifiedBenchmarks(&reporter);
 
     std::printf("\nCPU-time medians per tick; the bare side is the same number of exchanges alone\n");
-    std::printf("%-12s %10s %10s %9s %12s %7s %14s\n", "", "tick us", "exchanges", "bare us", "tick / bare",
-                "paints", "widgets painted");
+    std::printf("%-10s %10s %10s %9s %12s %8s %8s\n", "", "tick us", "exchanges", "bare us", "tick / bare",
+                "paints", "widgets");
     for (const auto &[bench, c] : calibrations) {
         const bool cycle = bench.rfind("Cycle", 0) == 0;
         const double ticks = cycle ? 4.0 : 1.0;
@@ -255,11 +255,11 @@ int main(int argc, char **argv)
         const auto bare = reporter.cpu.find(name("BareExchanges", {exchanges}));
         if (tick == reporter.cpu.end() || bare == reporter.cpu.end())
             continue;
-        std::printf("%-12s %10.1f %10.1f %9.1f %12.2f %7.1f %14d\n", bench.c_str(), tick->second / 1000.0 / ticks,
-                    c.exchanges, bare->second / 1000.0 / ticks, tick->second / bare->second, c.paints, c.widgets);
+        std::printf("%-10s %10.1f %10.1f %9.1f %12.2f %8.1f %8d\n", bench.c_str(), tick->second / ticks, c.exchanges,
+                    bare->second / ticks, tick->second / bare->second, c.paints, c.widgets);
     }
-    std::printf("(Tick/phase/moving; Cycle/moving is per tick over the four phases; paints are paint events per "
-                "tick)\n");
+    std::printf("Tick/phase/moving; Cycle/moving per tick over the four phases. Paints: paint events per tick;\n"
+                "widgets: how many widgets painted at least once over the calibration ticks.\n");
 
     benchmark::Shutdown();
     panel.reset();
