@@ -123,12 +123,14 @@ void TAnalogGauge::SetScale(int value)
 {
     if (value == FScaleValue)
         return;
+    // A value that is not taken leaves the picture as it is: nothing to
+    // rebuild (the refresh assigns limits out of range on every tick).
     ScaleLimits l{FScaleValue, FMinimum, FMaximum};
-    if (applyScale(l, value)) {
-        FScaleValue = l.scale;
-        FMinimum = l.indMinimum;
-        FMaximum = l.indMaximum;
-    }
+    if (!applyScale(l, value))
+        return;
+    FScaleValue = l.scale;
+    FMinimum = l.indMinimum;
+    FMaximum = l.indMaximum;
     RedrawScale();
 }
 
@@ -137,8 +139,9 @@ void TAnalogGauge::SetIndMinimum(int value)
     if (value == FMinimum)
         return;
     ScaleLimits l{FScaleValue, FMinimum, FMaximum};
-    if (applyIndMinimum(l, value))
-        FMinimum = l.indMinimum;
+    if (!applyIndMinimum(l, value))
+        return;
+    FMinimum = l.indMinimum;
     RedrawScale();
 }
 
@@ -147,8 +150,9 @@ void TAnalogGauge::SetIndMaximum(int value)
     if (value == FMaximum)
         return;
     ScaleLimits l{FScaleValue, FMinimum, FMaximum};
-    if (applyIndMaximum(l, value))
-        FMaximum = l.indMaximum;
+    if (!applyIndMaximum(l, value))
+        return;
+    FMaximum = l.indMaximum;
     RedrawScale();
 }
 
@@ -156,8 +160,9 @@ void TAnalogGauge::SetAngle(int value)
 {
     if (value == FScaleAngle)
         return;
-    if (angleAccepted(value))
-        FScaleAngle = value;
+    if (!angleAccepted(value))
+        return;
+    FScaleAngle = value;
     RedrawScale();
 }
 
