@@ -1,9 +1,15 @@
 #include "adapters/panelstatusbar.h"
 
+#include <QPaintEvent>
 #include <QPainter>
 #include <algorithm>
 
-PanelStatusBar::PanelStatusBar(QWidget *parent) : QWidget(parent) {}
+// The bar fills its whole rectangle itself: nothing under it need be painted
+// when a panel's text changes.
+PanelStatusBar::PanelStatusBar(QWidget *parent) : QWidget(parent)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
 
 int PanelStatusBar::AddPanel(int width, const QString &text, TAlignment alignment)
 {
@@ -84,15 +90,18 @@ QVector<int> PanelStatusBar::widths() const
     return w;
 }
 
-void PanelStatusBar::paintBar(QPainter &painter) const
+void PanelStatusBar::paintBar(QPainter &painter, const QRect &area) const
 {
-    painter.fillRect(rect(), toQColor(m_color));
+    const QRect painted = area.isEmpty() ? rect() : area & rect();
+    painter.fillRect(painted, toQColor(m_color));
     painter.setFont(font());
     // The bevel follows the bar's own colour so it shows on any background.
     const QColor shadow = toQColor(m_color).darker(140);
     const QColor light = toQColor(clBtnHighlight);
     const QVector<QRect> rects = adapterlogic::statusPanelRects(widths(), size());
     for (qsizetype i = 0; i < rects.size(); ++i) {
+        if (!rects[i].intersects(painted))
+            continue;
         // Two pixels between panels and above them, as the platform draws it.
         QRect box = rects[i].adjusted(i > 0 ? 2 : 0, 2, 0, 0);
         if (box.width() < 2 || box.height() < 2)
@@ -119,8 +128,8 @@ void PanelStatusBar::paintBar(QPainter &painter) const
     }
 }
 
-void PanelStatusBar::paintEvent(QPaintEvent *)
+void PanelStatusBar::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
-    paintBar(painter);
+    paintBar(painter, event->rect());
 }

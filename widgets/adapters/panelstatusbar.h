@@ -38,8 +38,10 @@ public:
     TColor FontColor() const { return m_fontColor; }
     void SetFontColor(TColor color);
 
-    // The bar as drawn into a painter whose origin is the control's top left.
-    void paintBar(QPainter &painter) const;
+    // The bar as drawn into a painter whose origin is the control's top left;
+    // with an area, only the panels that reach into it (a panel's text is the
+    // dear part, and usually one panel has changed).
+    void paintBar(QPainter &painter, const QRect &area = {}) const;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
