@@ -280,6 +280,9 @@ public:
     void lAPUOffClick(QObject *Sender);
     void lAPUOnClick(QObject *Sender);
     void lAPUStartClick(QObject *Sender);
+    void openApuPanel();     // on the ground only, and only once
+    void colourApuSwitch();  // knbAPU's colour for its position and the APU's state
+    bool m_apuRefreshing = false; // TimerAPU is moving the switch to the simulator's
 
     // Keyboard shortcuts (controls/keyboard.cpp). The window's key handler
     // sees every key first (key preview); the focused control then gets the

@@ -46,18 +46,6 @@ void TfrmACMain::eHdgChange(QObject *) {}
 void TfrmACMain::eWinddirChange(QObject *) {}
 void TfrmACMain::Label24DragOver(QObject *, QObject *, int, int, bool &) {}
 
-// APU panel
-void TfrmACMain::connectApu() {}
-void TfrmACMain::sbtnBatFixMouseDown(QObject *, Qt::MouseButton, Qt::KeyboardModifiers, int, int) {}
-void TfrmACMain::sbtnBatFixDblClick(QObject *) {}
-void TfrmACMain::sbtnAPUClick(QObject *) {}
-void TfrmACMain::TimerAPUTimer(QObject *) {}
-void TfrmACMain::knbAPUChange(QObject *) {}
-void TfrmACMain::knbAPUClick(QObject *) {}
-void TfrmACMain::lAPUOffClick(QObject *) {}
-void TfrmACMain::lAPUOnClick(QObject *) {}
-void TfrmACMain::lAPUStartClick(QObject *) {}
-
 // Keyboard shortcuts
 void TfrmACMain::connectKeyboard() {}
 void TfrmACMain::FormKeyDown(int, Qt::KeyboardModifiers) {}

@@ -14,4 +14,3 @@ void TfrmACMain::EngineInfo1() {}
 void TfrmACMain::EngineInfo2() {}
 void TfrmACMain::EngineInfo3() {}
 void TfrmACMain::EngineInfo4() {}
-void TfrmACMain::FailInfo() {}
