@@ -185,7 +185,7 @@ bool TfrmACMain::eventFilter(QObject *watched, QEvent *e)
         if (w == target && (w == this || isAncestorOf(w))) {
             auto *k = static_cast<QKeyEvent *>(e);
             emit OnKeyDown(k->key(), k->modifiers());
-            FormKeyDown(k->key(), k->modifiers());
+            handlerBoundary([&] { FormKeyDown(k->key(), k->modifiers()); });
         }
     }
     return QWidget::eventFilter(watched, e);

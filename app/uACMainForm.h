@@ -289,6 +289,7 @@ public:
     // key too.
     void connectKeyboard();
     void FormKeyDown(int key, Qt::KeyboardModifiers shift);
+    bool typingInTextField() const; // the focus is in a field that takes text
 
     // Mouse-wheel adjustment (controls/wheel.cpp). The window sees the wheel
     // before the control under the pointer.

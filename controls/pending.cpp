@@ -46,10 +46,6 @@ void TfrmACMain::eHdgChange(QObject *) {}
 void TfrmACMain::eWinddirChange(QObject *) {}
 void TfrmACMain::Label24DragOver(QObject *, QObject *, int, int, bool &) {}
 
-// Keyboard shortcuts
-void TfrmACMain::connectKeyboard() {}
-void TfrmACMain::FormKeyDown(int, Qt::KeyboardModifiers) {}
-
 // Mouse-wheel adjustment
 void TfrmACMain::connectWheel() {}
 void TfrmACMain::FormMouseWheel(QObject *, Qt::KeyboardModifiers, int, QPoint, bool &) {}
