@@ -12,6 +12,8 @@
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QStatusTipEvent>
+#include <QWheelEvent>
+#include <QWindow>
 
 TfrmACMain *frmACMain = nullptr;
 
@@ -188,5 +190,8 @@ bool TfrmACMain::eventFilter(QObject *watched, QEvent *e)
             handlerBoundary([&] { FormKeyDown(k->key(), k->modifiers()); });
         }
     }
+    // The wheel reaches the window's system window before any control.
+    if (e->type() == QEvent::Wheel && watched == windowHandle())
+        return previewWheel(static_cast<QWheelEvent *>(e));
     return QWidget::eventFilter(watched, e);
 }

@@ -295,6 +295,12 @@ public:
     // before the control under the pointer.
     void connectWheel();
     void FormMouseWheel(QObject *Sender, Qt::KeyboardModifiers Shift, int WheelDelta, QPoint MousePos, bool &Handled);
+    // The wheel as the window's system window receives it, before any
+    // control: whole notches over a row of the table go to FormMouseWheel.
+    // True when the controls are not to see the event.
+    bool previewWheel(class QWheelEvent *event);
+    int m_wheelGathered = 0;                   // wheel delta short of a whole notch
+    const QWidget *m_wheelControl = nullptr;   // the row it was gathered over
 
     // Picture viewer and slide show (viewer/viewer.cpp).
     void connectViewer();

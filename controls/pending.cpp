@@ -46,10 +46,6 @@ void TfrmACMain::eHdgChange(QObject *) {}
 void TfrmACMain::eWinddirChange(QObject *) {}
 void TfrmACMain::Label24DragOver(QObject *, QObject *, int, int, bool &) {}
 
-// Mouse-wheel adjustment
-void TfrmACMain::connectWheel() {}
-void TfrmACMain::FormMouseWheel(QObject *, Qt::KeyboardModifiers, int, QPoint, bool &) {}
-
 // Picture viewer and slide show
 void TfrmACMain::connectViewer() {}
 void TfrmACMain::Image1DblClick(QObject *) {}
