@@ -309,6 +309,10 @@ public:
     void cbxImage1Click(QObject *Sender);
     void btnImagePlayExitClick(QObject *Sender);
     void TimerImage1Timer(QObject *Sender);
+    bool showPicture(PanelImage *frame, const QString &path, bool reportOnce);
+    void showSlideShowSettings(bool open); // in place of Image3, or Image3 again
+    void stepSlideShow(bool wrapFirst);    // the visible frames take the next files
+    QList<QString> m_picturesReported;     // files the slide show could not show, said once
 
     // --- About box and settings (dialogs/) --------------------------------
     void bbtnAboutClick();

@@ -45,11 +45,3 @@ void TfrmACMain::ePitchChange(QObject *) {}
 void TfrmACMain::eHdgChange(QObject *) {}
 void TfrmACMain::eWinddirChange(QObject *) {}
 void TfrmACMain::Label24DragOver(QObject *, QObject *, int, int, bool &) {}
-
-// Picture viewer and slide show
-void TfrmACMain::connectViewer() {}
-void TfrmACMain::Image1DblClick(QObject *) {}
-void TfrmACMain::Image1MouseDown(QObject *, Qt::MouseButton, Qt::KeyboardModifiers, int, int) {}
-void TfrmACMain::cbxImage1Click(QObject *) {}
-void TfrmACMain::btnImagePlayExitClick(QObject *) {}
-void TfrmACMain::TimerImage1Timer(QObject *) {}
