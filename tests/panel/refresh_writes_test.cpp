@@ -43,6 +43,10 @@ TEST_F(RefreshWrites, NoWriteOnAnyAircraftOverManyTicks)
         set(var::AudioSelector, 64 | 4);
         set(var::Nav1ToFrom, 2);
         set(var::Vor1DmeTime, 36000);
+        set(var::EngineFire, 1);
+        set(var::Ice2, 4);
+        set(var::Doors, 0x81);
+        set(var::ZoomFactor, 192);
         tick(8);
         EXPECT_EQ(takeWrites(), Writes{});
         // Avionics off and on again: the stack goes dark and comes back.
