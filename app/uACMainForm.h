@@ -266,6 +266,8 @@ public:
     void ePitchChange(QObject *Sender);
     void eHdgChange(QObject *Sender);
     void eWinddirChange(QObject *Sender);
+    // The altimeter to the present QNH: the knob's middle click, and key B.
+    void setKollsmanToQnh();
     // gbFlight's drag-over: every dragged object is accepted.
     void Label24DragOver(QObject *Sender, QObject *Source, int X, int Y, bool &Accept);
 

@@ -30,18 +30,3 @@ void TfrmACMain::knbMasterFuelChange(QObject *) {}
 void TfrmACMain::knbFuelSel2Change(QObject *) {}
 void TfrmACMain::knbFuelSel2Click(QObject *) {}
 
-// Simulation and environment settings
-void TfrmACMain::connectSimulation() {}
-void TfrmACMain::sbtnTimeSetClick(QObject *) {}
-void TfrmACMain::UpDown1ChangingEx(QObject *, bool &, int, TUpDownDirection) {}
-void TfrmACMain::eSimRateChange(QObject *) {}
-void TfrmACMain::eServCeilingChange(QObject *) {}
-void TfrmACMain::knbKollsmanChange(QObject *) {}
-void TfrmACMain::knbKollsmanMouseDown(QObject *, Qt::MouseButton, Qt::KeyboardModifiers, int, int) {}
-void TfrmACMain::knbDriftFixClick(QObject *) {}
-void TfrmACMain::sbtnBatFixClick(QObject *) {}
-void TfrmACMain::eBankChange(QObject *) {}
-void TfrmACMain::ePitchChange(QObject *) {}
-void TfrmACMain::eHdgChange(QObject *) {}
-void TfrmACMain::eWinddirChange(QObject *) {}
-void TfrmACMain::Label24DragOver(QObject *, QObject *, int, int, bool &) {}

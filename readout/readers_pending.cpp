@@ -3,10 +3,6 @@
 // area lands it reads nothing.
 #include "uACMainForm.h"
 
-void TfrmACMain::AircraftInfo() {}
-void TfrmACMain::AltitudeInfo() {}
-void TfrmACMain::SpeedInfo() {}
-void TfrmACMain::HeadInfo() {}
 void TfrmACMain::ElectInfo() {}
 void TfrmACMain::FuelInfo() {}
 void TfrmACMain::EngineInfoSel() {}

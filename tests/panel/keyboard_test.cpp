@@ -5,6 +5,7 @@
 // button with the focus keeps them.
 #include "adapters/paneledit.h"
 #include "adapters/panellabel.h"
+#include "adapters/radiogroup.h"
 #include "adapters/trackbar.h"
 #include "catalogue.h"
 #include "connectedpanel.h"
@@ -22,12 +23,20 @@ namespace {
 
 class Keyboard : public ConnectedPanel {
 protected:
-    // A twin as the aircraft reader leaves it: two engines, column 2 in use.
-    void twin()
+    // The aircraft read again after the simulator's description changed.
+    void reloadAircraft()
     {
-        panel->vNumEng = 2;
-        panel->pnlEngine2->show();
-        panel->pnlEngine2->setEnabled(true);
+        panel->bbtnRefreshClick();
+        takeWrites(); // the reader's own write of the propeller type
+    }
+    // The refresh phases that show the altimeter setting and the pressure.
+    void readAltimeter()
+    {
+        for (int phase : {1, 3, 1}) {
+            panel->vInProc = static_cast<std::uint8_t>(phase);
+            tick();
+        }
+        ASSERT_EQ(takeWrites(), Writes{});
     }
     void showPanel()
     {
@@ -60,9 +69,12 @@ TEST_F(Keyboard, EachShortcutActsThroughItsControl)
     ASSERT_TRUE(connect({"--aircraft", "baron"}));
     showPanel();
     TfrmACMain &w = *panel;
-    twin();
-    w.knbTWL->setEnabled(true);
-    w.knbFlaps->SetMax(2);
+    // A twin with carburettor heat and a tail wheel.
+    set(var::HasCarbHeat, 1);
+    set(var::TailDragger, 1);
+    reloadAircraft();
+    ASSERT_EQ(w.vNumEng, 2);
+    ASSERT_EQ(w.knbFlaps->Max(), 2);
     // A knob with the focus keeps the shortcuts; it gets the key as well and
     // ignores it.
     w.knbGear->setFocus();
@@ -89,7 +101,7 @@ TEST_F(Keyboard, EachShortcutActsThroughItsControl)
          {wrote(var::AutopilotMaster, 0)}, "AutoPilot Master changed."},
         {"F, the pumps of both engines", [&] { set(var::FuelPumps, 1); }, Qt::Key_F, none, {wrote(var::FuelPumps, 2)},
          "Fuel Pump Master Position Changed."},
-        {"H inverts each engine's heat on its own",
+        {"H inverts each engine's heat on its own, both engines in opposite states",
          [&] {
              set(var::CarbHeat[0], 1);
              set(var::CarbHeat[1], 0);
@@ -99,6 +111,16 @@ TEST_F(Keyboard, EachShortcutActsThroughItsControl)
          {wrote(var::Lights, 0)}, "Lights changed."},
         {"L with one light off puts them all on", [&] { set(var::Lights, 0x03FE); }, Qt::Key_L, none,
          {wrote(var::Lights, 1023)}, "Lights changed."},
+        {"B sets the altimeter to the sea-level pressure, as the knob's middle click does",
+         [&] {
+             w.rgBaro->SetItemIndex(1);
+             set(var::Kollsman, 16208);
+             set(var::QnhPressure, 16222); // 1013.9 mb
+             readAltimeter();
+         },
+         Qt::Key_B, none, {wrote(var::Kollsman, 16224)}, "Kollsman Changed."},
+        {"D resets the gyro drift", [&] { set(var::GyroDrift, 900); }, Qt::Key_D, none, {wrote(var::GyroDrift, 0)},
+         nullptr},
         {"F7 lowers the flaps a detent from the label", [&] { w.lFlaps->SetCaption(QStringLiteral("1")); },
          Qt::Key_F7, none, {wrote(var::Flaps, 2)}, "Flaps Changed."},
         {"F7 at the last detent writes it again", {}, Qt::Key_F7, none, {wrote(var::Flaps, 2)}, "Flaps Changed."},
@@ -175,12 +197,20 @@ TEST_F(Keyboard, NoShortcutWhileTypingOrForADisabledControl)
 
     // A control that is not there to be used: no gear lever on fixed gear, no
     // autopilot, no carburettor heat, no flaps.
-    for (TKnob *k : {w.knbGear, w.knbAutoPilotMaster, w.knbCarbHt1, w.knbFlaps, w.knbPark})
-        k->setEnabled(false);
+    set(var::RetractableGear, 0);
+    set(var::AutopilotAvailable, 0);
+    set(var::HasCarbHeat, 0);
+    set(var::HasFlaps, 0);
+    reloadAircraft();
+    w.APInfo();
+    for (const TKnob *k : {w.knbGear, w.knbAutoPilotMaster, w.knbCarbHt1, w.knbCarbHt2, w.knbFlaps})
+        ASSERT_FALSE(k->isEnabled()) << k->objectName().toStdString();
+    w.tbThrottle1->setFocus();
+    takeWrites();
     w.lFlaps->SetCaption(QStringLiteral("1"));
     w.doWrite = false;
     w.setStatusPanel(3, QStringLiteral("before"));
-    for (Qt::Key key : {Qt::Key_G, Qt::Key_Z, Qt::Key_H, Qt::Key_F7, Qt::Key_F6, Qt::Key_Period})
+    for (Qt::Key key : {Qt::Key_G, Qt::Key_Z, Qt::Key_H, Qt::Key_F7, Qt::Key_F6})
         press(key);
     EXPECT_EQ(takeWrites(), Writes{});
     EXPECT_EQ(status(), QStringLiteral("before"));

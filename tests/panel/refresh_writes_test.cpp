@@ -1,6 +1,7 @@
 // The refresh never writes: a panel left alone sends the simulator nothing
 // but the writes its readers make on purpose, on every aircraft and while
 // the simulator's values change under it.
+#include "adapters/radiogroup.h"
 #include "catalogue.h"
 #include "connectedpanel.h"
 
@@ -47,7 +48,15 @@ TEST_F(RefreshWrites, NoWriteOnAnyAircraftOverManyTicks)
         set(var::Ice2, 4);
         set(var::Doors, 0x81);
         set(var::ZoomFactor, 192);
-        tick(8);
+        set(var::Kollsman, 16000);
+        set(var::QnhPressure, 16300);
+        setFloat(var::Heading, 123.4);
+        set(var::WindDirection, 30000);
+        set(var::GyroDrift, 900);
+        tick(4);
+        // The altimeter knob changes its range with the unit on the next refresh.
+        panel->rgBaro->SetItemIndex(1 - panel->rgBaro->ItemIndex());
+        tick(4);
         EXPECT_EQ(takeWrites(), Writes{});
         // Avionics off and on again: the stack goes dark and comes back.
         set(var::AvionicsMaster, 0);

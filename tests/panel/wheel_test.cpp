@@ -77,6 +77,18 @@ TEST_F(Wheel, EachKindOfRowWritesThroughItsControlsHandler)
     const WheelCase cases[] = {
         {"elevator trim", [&] { caption(w.lTrim, "10.47"); }, w.knbTrim, towards, {wrote(var::ElevatorTrim, 8192)},
          "Trim Changed.", [&] { EXPECT_EQ(w.lTrim->Caption(), QStringLiteral("10.50")); }},
+        {"altimeter setting from the value the refresh shows",
+         [&] {
+             w.rgBaro->SetItemIndex(1);
+             set(var::Kollsman, 16208); // 1013 mb
+             for (int phase : {1, 3, 1}) {
+                 w.vInProc = static_cast<std::uint8_t>(phase);
+                 tick();
+             }
+             ASSERT_EQ(w.lkollsmanval->Caption(), QStringLiteral("1013"));
+         },
+         w.knbKollsman, towards, {wrote(var::Kollsman, 16224)}, "Kollsman Changed.",
+         [&] { EXPECT_EQ(w.knbKollsman->Position(), 1014); }},
         {"heading 359 towards wraps to 0", [&] { text(w.eAPHead, "359"); }, w.knbHeadBug, towards,
          {wrote(var::ApHeadingTarget, 0)}, "AP Heading Bug Setting Changed.",
          [&] {

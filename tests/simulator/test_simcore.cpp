@@ -9,15 +9,8 @@
 
 namespace {
 
-class Core : public ::testing::Test {
+class Core : public SimCoreTest {
 protected:
-    ManualClock clock;
-    SimulatorOptions options;
-    std::unique_ptr<SimulatorCore> core;
-
-    void SetUp() override { make(); }
-    void make() { core = std::make_unique<SimulatorCore>(options, clock.source(), testDate()); }
-    std::vector<std::uint8_t> space() { return core->peek(0, 0x10000); }
     std::uint32_t u32At(const std::vector<std::uint8_t> &b, std::size_t at)
     {
         return b[at] | b[at + 1] << 8 | b[at + 2] << 16 | std::uint32_t(b[at + 3]) << 24;
@@ -225,11 +218,7 @@ TEST_F(Core, TraceReportsEachPanelWriteOnlyWhileOn)
 
 TEST_F(Core, CommandLinesGetOneAnswerEach)
 {
-    struct Case {
-        const char *line;
-        const char *answer; // exact, or a prefix ending in '*'
-    };
-    const Case cases[] = {
+    const CommandCase cases[] = {
         {"read 0x0BC8 2", "OK ff7f"},
         {"read 0x0bc8 2\r", "OK ff7f"},
         {"  read\t0x0BC8   2  ", "OK ff7f"},
@@ -276,16 +265,8 @@ TEST_F(Core, CommandLinesGetOneAnswerEach)
         {"bogus", "ERR *"},
         {"quit now", "ERR *"},
     };
-    for (const Case &c : cases) {
-        const std::string answer = core->command(c.line);
-        const std::string expected = c.answer;
-        if (expected.back() == '*') {
-            EXPECT_EQ(answer.substr(0, expected.size() - 1), expected.substr(0, expected.size() - 1)) << c.line;
-        } else {
-            EXPECT_EQ(answer, expected) << c.line;
-        }
-        EXPECT_EQ(answer.find('\n'), std::string::npos);
-    }
+    for (const CommandCase &c : cases)
+        expectAnswer(c, core->command(c.line));
     EXPECT_FALSE(core->quitRequested());
     EXPECT_EQ(core->command("quit"), "OK");
     EXPECT_TRUE(core->quitRequested());
@@ -333,6 +314,9 @@ TEST(SimulatorOptions, ParseStrictly)
         {{"--sim", "-1"}, false},
         {{"--aircraft", "concorde"}, false},
         {{"--aircraft"}, false},
+        {{"--scenario", "approach"}, true},
+        {{"--scenario", "landing"}, false},
+        {{"--scenario"}, false},
         {{"--frobnicate", "1"}, false},
     };
     for (const Case &c : cases) {

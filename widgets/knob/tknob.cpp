@@ -58,6 +58,7 @@ int TKnob::CalcPosition(int a) const
 
 void TKnob::SetParams(int APosition, int AMin, int AMax)
 {
+    ++m_assignments;
     if (AMin != fMin) {
         fMin = AMin;
         SetSteps();
@@ -362,20 +363,25 @@ void TKnob::mouseReleaseEvent(QMouseEvent *event)
 {
     const QPoint pt = event->position().toPoint();
     QPointer<TKnob> self(this);
+    bool placedByClick = false;
     if (event->button() == Qt::LeftButton) {
         const bool click = m_clickArmed && rect().contains(pt);
         m_clickArmed = false;
         // The click comes first: its handler sees the dragged position, before a
         // spring-loaded knob returns to 0.
+        const std::uint64_t before = m_assignments;
         if (click)
             emit OnClick(this);
         if (!self)
             return;
+        placedByClick = m_assignments != before;
     }
     if (fDragging) {
         if (fSpringLoaded) {
             SetPosition(0);
-        } else {
+        } else if (!placedByClick) {
+            // A click handler that put the knob somewhere (the panel's cancel
+            // click) has the last word over the pointer's place.
             const int q = CalcPosition(fMouseAngle);
             if (q != fPosition)
                 SetPosition(q);
