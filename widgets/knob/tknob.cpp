@@ -70,8 +70,12 @@ void TKnob::SetParams(int APosition, int AMin, int AMax)
     const int p = knobscale::clampPosition(APosition, AMin, AMax, fAngleInterval);
     if (p != fPosition)
         fPosition = p;
+    const int shownAngle = fAngle;
     CalcAngle();
-    RedrawKnob();
+    // The picture shows only the indicator's direction: an assignment that
+    // leaves it where it is draws nothing (readers assign on every tick).
+    if (fAngle != shownAngle || !m_haveFace || m_needsFullPaint)
+        RedrawKnob();
     ShowPosition(fPosition);
     // Every assignment notifies, changed or not: the panel's readers rely on it.
     emit OnChange(this);
