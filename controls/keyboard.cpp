@@ -84,9 +84,8 @@ void TfrmACMain::FormKeyDown(int key, Qt::KeyboardModifiers shift)
         click(knbMasterBat, &TfrmACMain::sbtnMasterBatClick);
         break;
     case rules::Shortcut::AltimeterToQnh:
-        // What the knob's middle click does.
         if (knbKollsman->isEnabled())
-            knbKollsmanMouseDown(knbKollsman, Qt::MiddleButton, Qt::NoModifier, 0, 0);
+            setKollsmanToQnh();
         break;
     case rules::Shortcut::GyroDriftReset:
         click(knbDriftFix, &TfrmACMain::knbDriftFixClick);
