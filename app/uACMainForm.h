@@ -114,6 +114,11 @@ public:
     void tmEngineCycleTimer(QObject *Sender);
     void knbEngSelChange(QObject *Sender);
     void cbxScanEngClick(QObject *Sender);
+    // For the aircraft reader: whether engine scanning is offered. A box
+    // left disabled is also unticked, so no scan runs behind it.
+    void enableEngineScan(bool enabled);
+    void readEngineColumn(int engine); // EngineInfo1..4: the column of engine 1..4
+    bool tempInCelsius() const;        // rgTemp: item 1 Celsius, anything else Fahrenheit
 
     // Switch toggles (controls/switches.cpp).
     void connectSwitches();

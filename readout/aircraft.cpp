@@ -140,8 +140,10 @@ void shapeEngines(TfrmACMain &w)
     if (const auto caption = rules::engineTypeCaption(w.ReadByte(var::EngineType)))
         w.gbEngines->setTitle(*caption);
 
-    w.cbxScanEng->setEnabled(false);
     w.vNumEng = w.ReadSmlInt(var::EngineCount);
+    // Scanning is offered on a multi-engine aircraft only, and a box left
+    // disabled is unticked, so that no scan runs behind it.
+    w.enableEngineScan(w.vNumEng > 1);
     w.lNoEng->SetCaption(QString::number(w.vNumEng));
     w.knbEngSel->SetPosition(1);
     w.knbEngSelG->SetPosition(1);
@@ -154,7 +156,6 @@ void shapeEngines(TfrmACMain &w)
         w.cbxSyncEng->setEnabled(true);
         enable(w.knbPropSync, clGray);
         showEnabled(w.pnlEngine2);
-        w.cbxScanEng->setEnabled(true);
         w.pnlImage1->hide();
     }
     if (w.vNumEng > 2) {

@@ -119,8 +119,9 @@ TEST(Catalogue, ValuesTravelWithTheirSignAndWholeWidth)
         EXPECT_EQ(catalogue::decodeInteger(c.v, bytes), c.raw);
         // The sign reaches the top byte of the variable's own width and no further.
         const std::size_t width = c.v.ownedSize();
-        if (width < bytes.size())
+        if (width < bytes.size()) {
             EXPECT_EQ(bytes[width], 0) << "written past the variable";
+        }
         EXPECT_EQ(bytes[width - 1] >= 0x80, c.raw < 0);
     }
 }
