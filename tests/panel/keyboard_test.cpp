@@ -149,10 +149,13 @@ TEST_F(Keyboard, ThrottleKeysStepTheLabelAndTheLever)
     w.FormKeyDown(Qt::Key_F3, {});
     EXPECT_EQ(w.lT1->Caption(), QStringLiteral("49"));
     EXPECT_EQ(w.tbThrottle1->Position(), -49);
+    EXPECT_EQ(status(), QStringLiteral("Throttle Changed."));
     w.FormKeyDown(Qt::Key_F4, {});
     w.FormKeyDown(Qt::Key_F4, {});
     EXPECT_EQ(w.lT1->Caption(), QStringLiteral("51"));
     EXPECT_EQ(w.tbThrottle1->Position(), -51);
+    EXPECT_EQ(takeWrites(), (Writes{wrote(var::ThrottleLeverSet1, 8028), wrote(var::ThrottleLeverSet1, 8192),
+                                    wrote(var::ThrottleLeverSet1, 8356)}));
 
     // At a limit the lever is given its own position: no change, no write,
     // and the intent stays for the next change handler.

@@ -165,62 +165,88 @@ TEST_F(Wheel, EachKindOfRowWritesThroughItsControlsHandler)
     EXPECT_EQ(dialogs.messages, QStringList{});
 }
 
-TEST_F(Wheel, LeversFollowTheirLabelsAndTakeTheWheelThemselvesNot)
+TEST_F(Wheel, EngineAndFuelRowsWriteThroughTheirHandlers)
 {
     ASSERT_TRUE(connect({"--aircraft", "baron"}));
     showPanel();
     TfrmACMain &w = *panel;
-    w.lT1->SetCaption(QStringLiteral("50"));
-    turn(w.tbThrottle1, towards);
-    EXPECT_EQ(w.lT1->Caption(), QStringLiteral("49"));
-    EXPECT_EQ(w.tbThrottle1->Position(), -49) << "the lever moved once, by the panel";
-    w.lM1->SetCaption(QStringLiteral("100"));
-    w.tbMix1->SetPosition(-100);
-    turn(w.tbMix1, away);
-    EXPECT_EQ(w.lM1->Caption(), QStringLiteral("100"));
-    EXPECT_EQ(w.tbMix1->Position(), -100);
+    ASSERT_EQ(w.vNumEng, 2);
+    w.rgPropType->SetItemIndex(1); // constant speed: the propeller levers move
+    // The tanks the fuel page shows: the auxiliaries and the left main only.
+    for (QFrame *tank : {w.pnlFRM, w.pnlFC1, w.pnlFC2, w.pnlFC3, w.pnlFE1, w.pnlFE2, w.pnlFLT, w.pnlFRT})
+        tank->hide();
+    for (QFrame *tank : {w.pnlFLM, w.pnlFLA, w.pnlFRA})
+        tank->show();
+    auto caption = [](PanelLabel *l, const char *t) { l->SetCaption(QString::fromLatin1(t)); };
+    auto shows = [](PanelLabel *l, const char *t) { EXPECT_EQ(l->Caption(), QString::fromLatin1(t)); };
+    const WheelCase cases[] = {
+        {"throttle 1 towards", [&] { caption(w.lT1, "50"); }, w.tbThrottle1, towards,
+         {wrote(var::ThrottleLeverSet1, 8028)}, "Throttle Changed.",
+         [&] {
+             shows(w.lT1, "49");
+             EXPECT_EQ(w.tbThrottle1->Position(), -49) << "moved once, by the panel";
+         }},
+        {"throttle 2 away", [&] { caption(w.lT2, "10"); }, w.tbThrottle2, away, {wrote(var::ThrottleLeverSet2, 1802)},
+         "Throttle Changed.", [&] { shows(w.lT2, "11"); }},
+        {"throttle at 100 away stays", [&] { caption(w.lT1, "100"); w.tbThrottle1->SetPosition(-100); }, w.tbThrottle1,
+         away, {}, nullptr, [&] { EXPECT_EQ(w.tbThrottle1->Position(), -100); }},
+        {"mixture 1 away", [&] { caption(w.lM1, "60"); }, w.tbMix1, away, {wrote(var::MixtureLever[0], 9994)},
+         "Mixture Changed.", {}},
+        {"propeller 1 at its bottom, towards: stays", [&] { caption(w.lP1, "-20"); w.tbProp1->SetPosition(20); },
+         w.tbProp1, towards, {}, nullptr, [&] { shows(w.lP1, "-20"); }},
+        {"propeller 1 away", {}, w.tbProp1, away, {wrote(var::PropellerLever[0], -3113)}, "Propeller Changed.",
+         [&] { EXPECT_EQ(w.tbProp1->Position(), 19); }},
+        {"cowl flaps, both engines", [&] { caption(w.lCFVal, "3"); }, w.knbCowlFlaps, towards,
+         {wroteFloat(var::CowlFlaps[0], 0.4), wroteFloat(var::CowlFlaps[1], 0.4)}, "Engine Cowlflaps Set.", {}},
+        {"magneto 1 from start to both", [&] { caption(w.lMag1Pos, "4"); }, w.knbMag, away,
+         {wrote(var::Magnetos[0], 3)}, "Magneto changed.",
+         [&] {
+             shows(w.lMag1Pos, "3");
+             EXPECT_EQ(w.knbMag->Color(), clSwitchOn);
+         }},
+        {"magneto 2 at start, towards: start again", [&] { caption(w.lMag2Pos, "4"); }, w.knbMag2, towards,
+         {wrote(var::Magnetos[1], 4)}, "Magneto changed.", {}},
+        {"selector 1 from all to the left tanks", [&] { caption(w.lFuelSelNum, "1"); }, w.knbMasterFuel,
+         towards, {wrote(var::TankSelector1, 2)}, "Fuel Tank 1 Selection Set.", {}},
+        {"selector 2 past the missing right main to all", [&] { caption(w.lFuelSelNum2, "19"); }, w.knbFuelSel2,
+         towards, {wrote(var::TankSelector2, 1)}, "Fuel Tank Selection Set.", [&] { shows(w.lFuelSelNum2, "1"); }},
+    };
+    for (const WheelCase &c : cases) {
+        SCOPED_TRACE(c.what);
+        if (c.arrange)
+            c.arrange();
+        takeWrites();
+        w.doWrite = false;
+        w.setStatusPanel(3, QStringLiteral("before"));
+        setRefreshRunning(true);
+        turn(c.over, c.delta);
+        EXPECT_EQ(takeWrites(), c.writes);
+        EXPECT_EQ(status(), c.status ? QString::fromLatin1(c.status) : QStringLiteral("before"));
+        EXPECT_TRUE(w.TimerUpdateTime->Enabled()) << "the refresh runs again";
+        setRefreshRunning(true);
+        if (c.check)
+            c.check();
+    }
 
-    // Propeller levers move for a propeller whose pitch varies only.
-    w.lP1->SetCaption(QStringLiteral("-20"));
-    w.rgPropType->SetItemIndex(1);
-    turn(w.tbProp1, towards);
-    EXPECT_EQ(w.lP1->Caption(), QStringLiteral("-20"));
+    // A fixed-pitch propeller: its levers are disabled and take nothing;
+    // with no propeller type chosen they decline the wheel.
+    w.rgPropType->SetItemIndex(0);
+    takeWrites();
+    caption(w.lP1, "50");
     turn(w.tbProp1, away);
-    EXPECT_EQ(w.lP1->Caption(), QStringLiteral("-19"));
-    EXPECT_EQ(w.tbProp1->Position(), 19);
     w.rgPropType->SetItemIndex(-1);
+    w.tbProp1->setEnabled(true);
     w.doWrite = false;
     setRefreshRunning(true);
     turn(w.tbProp1, away);
-    EXPECT_EQ(w.lP1->Caption(), QStringLiteral("-19"));
+    shows(w.lP1, "50");
     EXPECT_FALSE(w.doWrite);
     EXPECT_TRUE(w.TimerUpdateTime->Enabled()) << "the refresh runs again";
     setRefreshRunning(false);
-
-    // Magnetos and fuel selectors step from their labels; the selector
-    // passes over tanks the aircraft does not show.
-    w.lMag1Pos->SetCaption(QStringLiteral("4"));
-    turn(w.knbMag, towards);
-    EXPECT_EQ(w.knbMag->Position(), 4);
-    turn(w.knbMag, away);
-    EXPECT_EQ(w.lMag1Pos->Caption(), QStringLiteral("3"));
-    for (QFrame *tank : {w.pnlFLM, w.pnlFRM, w.pnlFC1, w.pnlFC2, w.pnlFC3, w.pnlFE1, w.pnlFE2, w.pnlFLT, w.pnlFRT})
-        tank->hide();
-    w.pnlFLA->show();
-    w.pnlFRA->show();
-    w.lFuelSelNum->SetCaption(QStringLiteral("1"));
-    turn(w.knbMasterFuel, towards);
-    EXPECT_EQ(w.lFuelSelNum->Caption(), QStringLiteral("4"));
-    EXPECT_EQ(w.knbMasterFuel->Position(), 4);
-    w.lFuelSelNum3->SetCaption(QStringLiteral("19"));
-    w.knbFuelSel3->setEnabled(true);
-    turn(w.knbFuelSel3, towards);
-    EXPECT_EQ(w.lFuelSelNum3->Caption(), QStringLiteral("1"));
+    EXPECT_EQ(takeWrites(), Writes{});
 
     // A wheel that reports an eighth of a notch at a time: one notch in eight.
     w.lFlaps->SetCaption(QStringLiteral("0"));
-    w.knbFlaps->SetMax(2);
-    takeWrites();
     for (int i = 0; i < 8; ++i)
         turn(w.knbFlaps, -15);
     EXPECT_EQ(w.lFlaps->Caption(), QStringLiteral("1"));
