@@ -49,6 +49,25 @@ QString number(std::int64_t v)
     return QString::number(v);
 }
 
+// The tanks an aircraft has are those whose panels the fuel page shows.
+rules::TankPresence tanksShown(const TfrmACMain &w)
+{
+    auto shown = [&w](const QWidget *tank) { return tank->isVisibleTo(&w); };
+    rules::TankPresence tanks;
+    tanks.leftMain = shown(w.pnlFLM);
+    tanks.rightMain = shown(w.pnlFRM);
+    tanks.leftAux = shown(w.pnlFLA);
+    tanks.rightAux = shown(w.pnlFRA);
+    tanks.centre = shown(w.pnlFC1);
+    tanks.centre2 = shown(w.pnlFC2);
+    tanks.centre3 = shown(w.pnlFC3);
+    tanks.external1 = shown(w.pnlFE1);
+    tanks.external2 = shown(w.pnlFE2);
+    tanks.rightTip = shown(w.pnlFRT);
+    tanks.leftTip = shown(w.pnlFLT);
+    return tanks;
+}
+
 std::vector<WheelRow> wheelRows(TfrmACMain &w)
 {
     std::vector<WheelRow> rows;
@@ -202,26 +221,12 @@ std::vector<WheelRow> wheelRows(TfrmACMain &w)
                             return true;
                         }});
 
-    // Fuel selectors step to the next tank the aircraft has: the tanks whose
-    // panels the fuel page shows.
+    // Fuel selectors step to the next tank the aircraft has.
     for (auto [knob, label] : {std::pair{w.knbMasterFuel, w.lFuelSelNum}, {w.knbFuelSel2, w.lFuelSelNum2},
                                {w.knbFuelSel3, w.lFuelSelNum3}, {w.knbFuelSel4, w.lFuelSelNum4}})
         rows.push_back({knob, [&w, knob, label](int notch) {
-                            auto shown = [&w](const QWidget *tank) { return tank->isVisibleTo(&w); };
-                            rules::TankPresence tanks;
-                            tanks.leftMain = shown(w.pnlFLM);
-                            tanks.rightMain = shown(w.pnlFRM);
-                            tanks.leftAux = shown(w.pnlFLA);
-                            tanks.rightAux = shown(w.pnlFRA);
-                            tanks.centre = shown(w.pnlFC1);
-                            tanks.centre2 = shown(w.pnlFC2);
-                            tanks.centre3 = shown(w.pnlFC3);
-                            tanks.external1 = shown(w.pnlFE1);
-                            tanks.external2 = shown(w.pnlFE2);
-                            tanks.rightTip = shown(w.pnlFRT);
-                            tanks.leftTip = shown(w.pnlFLT);
-                            const std::int32_t code =
-                                rules::fuelSelectorNotch(StrToInt(label->Caption()), notch, tanks, knob->Min(), knob->Max());
+                            const std::int32_t code = rules::fuelSelectorNotch(StrToInt(label->Caption()), notch,
+                                                                               tanksShown(w), knob->Min(), knob->Max());
                             w.doWrite = true;
                             label->SetCaption(number(code));
                             knob->SetPosition(code);

@@ -104,7 +104,8 @@ TEST_F(Failures, TheRefreshShowsFailuresDoorsZoomAndRateWithoutWriting)
     tick(8);
     EXPECT_TRUE(lit(w.lVacF));
     EXPECT_EQ(speaker.take(), lightOn);
-    const PanelShape *doors[] = {w.ShapeD1, w.ShapeD2, w.ShapeD3, w.ShapeD4, w.ShapeD5, w.ShapeD6, w.ShapeD7, w.ShapeD8};
+    const PanelShape *doors[] = {w.ShapeD1, w.ShapeD2, w.ShapeD3, w.ShapeD4,
+                                 w.ShapeD5, w.ShapeD6, w.ShapeD7, w.ShapeD8};
     for (int i = 0; i < 8; ++i)
         EXPECT_EQ(doors[i]->BrushColor(), i == 0 || i == 7 ? clRed : clSilver) << "door " << i + 1;
     EXPECT_EQ(w.lZoom->Caption(), QStringLiteral("2"));

@@ -125,7 +125,8 @@ TEST_F(Viewer, ADoubleClickChangesAFramesPicture)
     EXPECT_EQ(w->eImage2->Text(), dir.filePath(QStringLiteral("one"))) << "the folder, no separator after it";
     EXPECT_TRUE(w->eImage2->isHidden());
     ASSERT_EQ(dialogs.requests.size(), 1);
-    EXPECT_EQ(dialogs.requests[0].filter, QStringLiteral("Image Files (*.jpg, *.bmp)|*.jpg; *.bmp|Bitmap(*.bmp)|*.bmp"));
+    EXPECT_EQ(dialogs.requests[0].filter,
+              QStringLiteral("Image Files (*.jpg, *.bmp)|*.jpg; *.bmp|Bitmap(*.bmp)|*.bmp"));
     EXPECT_EQ(dialogs.requests[0].initialDir, w->OpenDialog1->InitialDir);
 
     // Cancelled: the frame's folder stays in view until the next double-click.
