@@ -25,6 +25,16 @@
 
 namespace {
 
+struct WheelCase {
+    const char *what;
+    std::function<void()> arrange;
+    const QWidget *over;
+    int delta;
+    Writes writes;
+    const char *status; // nullptr: the status line is left alone
+    std::function<void()> check;
+};
+
 class Wheel : public ConnectedPanel {
 protected:
     void showPanel()
@@ -44,17 +54,27 @@ protected:
     }
     static constexpr int towards = -120;
     static constexpr int away = 120;
+    // One case: the writes and sentence of one notch, and the refresh
+    // running again after it (stopped again for the next case).
+    void run(const WheelCase &c)
+    {
+        SCOPED_TRACE(c.what);
+        if (c.arrange)
+            c.arrange();
+        takeWrites();
+        panel->doWrite = false;
+        panel->setStatusPanel(3, QStringLiteral("before"));
+        setRefreshRunning(true);
+        turn(c.over, c.delta);
+        EXPECT_EQ(takeWrites(), c.writes);
+        EXPECT_EQ(status(), c.status ? QString::fromLatin1(c.status) : QStringLiteral("before"));
+        EXPECT_TRUE(panel->TimerUpdateTime->Enabled()) << "the refresh runs again";
+        setRefreshRunning(true);
+        if (c.check)
+            c.check();
+    }
 };
 
-struct WheelCase {
-    const char *what;
-    std::function<void()> arrange;
-    const QWidget *over;
-    int delta;
-    Writes writes;
-    const char *status; // nullptr: the status line is left alone
-    std::function<void()> check;
-};
 
 std::int64_t radioWord(double mhz)
 {
@@ -146,22 +166,8 @@ TEST_F(Wheel, EachKindOfRowWritesThroughItsControlsHandler)
              EXPECT_FALSE(w.doWrite);
          }},
     };
-    for (const WheelCase &c : cases) {
-        SCOPED_TRACE(c.what);
-        if (c.arrange)
-            c.arrange();
-        takeWrites();
-        w.doWrite = false;
-        w.setStatusPanel(3, QStringLiteral("before"));
-        setRefreshRunning(true);
-        turn(c.over, c.delta);
-        EXPECT_EQ(takeWrites(), c.writes);
-        EXPECT_EQ(status(), c.status ? QString::fromLatin1(c.status) : QStringLiteral("before"));
-        EXPECT_TRUE(w.TimerUpdateTime->Enabled()) << "the refresh runs again";
-        setRefreshRunning(true); // and stops for the next case
-        if (c.check)
-            c.check();
-    }
+    for (const WheelCase &c : cases)
+        run(c);
     EXPECT_EQ(dialogs.messages, QStringList{});
 }
 
@@ -211,22 +217,8 @@ TEST_F(Wheel, EngineAndFuelRowsWriteThroughTheirHandlers)
         {"selector 2 past the missing right main to all", [&] { caption(w.lFuelSelNum2, "19"); }, w.knbFuelSel2,
          towards, {wrote(var::TankSelector2, 1)}, "Fuel Tank Selection Set.", [&] { shows(w.lFuelSelNum2, "1"); }},
     };
-    for (const WheelCase &c : cases) {
-        SCOPED_TRACE(c.what);
-        if (c.arrange)
-            c.arrange();
-        takeWrites();
-        w.doWrite = false;
-        w.setStatusPanel(3, QStringLiteral("before"));
-        setRefreshRunning(true);
-        turn(c.over, c.delta);
-        EXPECT_EQ(takeWrites(), c.writes);
-        EXPECT_EQ(status(), c.status ? QString::fromLatin1(c.status) : QStringLiteral("before"));
-        EXPECT_TRUE(w.TimerUpdateTime->Enabled()) << "the refresh runs again";
-        setRefreshRunning(true);
-        if (c.check)
-            c.check();
-    }
+    for (const WheelCase &c : cases)
+        run(c);
 
     // A fixed-pitch propeller: its levers are disabled and take nothing;
     // with no propeller type chosen they decline the wheel.
