@@ -161,6 +161,12 @@ TEST_F(Apu, OpensOnTheGroundStartsStopsAndFollowsTheSimulator)
     rightClickBatteryReset();
     EXPECT_EQ(dialogs.messages, QStringList{QStringLiteral("You must be on the ground to use the APU")});
     EXPECT_TRUE(w.gbAPU->isHidden());
+    // A failed read says nothing of where the aircraft is: no dialog, no panel.
+    ASSERT_EQ(sim.command(QStringLiteral("fault reject")), QStringLiteral("OK"));
+    rightClickBatteryReset();
+    ASSERT_EQ(sim.command(QStringLiteral("fault none")), QStringLiteral("OK"));
+    EXPECT_EQ(dialogs.messages.size(), 1);
+    EXPECT_TRUE(w.gbAPU->isHidden());
     set(var::OnGround, 1);
     emit w.sbtnBatFix->OnMouseDown(w.sbtnBatFix, Qt::LeftButton, {}, 2, 2); // the left button resets the battery
     EXPECT_TRUE(w.gbAPU->isHidden());

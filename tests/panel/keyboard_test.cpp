@@ -167,11 +167,23 @@ TEST_F(Keyboard, ThrottleKeysStepTheLabelAndTheLever)
     EXPECT_EQ(w.lT1->Caption(), QStringLiteral("100"));
     EXPECT_EQ(takeWrites(), Writes{});
     EXPECT_TRUE(w.doWrite);
+    w.doWrite = false;
     w.lT1->SetCaption(QStringLiteral("0"));
     w.tbThrottle1->SetPosition(0);
+    takeWrites();
     w.FormKeyDown(Qt::Key_F3, {});
     EXPECT_EQ(w.lT1->Caption(), QStringLiteral("0"));
     EXPECT_EQ(w.tbThrottle1->Position(), 0);
+    EXPECT_EQ(takeWrites(), Writes{});
+
+    // A label that is not a number: the key ends with the conversion report,
+    // leaving no intent behind, and the window carries on.
+    w.doWrite = false;
+    w.lT1->SetCaption(QStringLiteral("x"));
+    press(Qt::Key_F4);
+    EXPECT_EQ(dialogs.messages, QStringList{QStringLiteral("'x' is not a valid integer value")});
+    EXPECT_FALSE(w.doWrite);
+    EXPECT_EQ(takeWrites(), Writes{});
 }
 
 TEST_F(Keyboard, NoShortcutWhileTypingOrForADisabledControl)
