@@ -44,6 +44,10 @@ TEST_F(RefreshWrites, NoWriteOnAnyAircraftOverManyTicks)
         set(var::AudioSelector, 64 | 4);
         set(var::Nav1ToFrom, 2);
         set(var::Vor1DmeTime, 36000);
+        set(var::EngineFire, 1);
+        set(var::Ice2, 4);
+        set(var::Doors, 0x81);
+        set(var::ZoomFactor, 192);
         set(var::Kollsman, 16000);
         set(var::QnhPressure, 16300);
         setFloat(var::Heading, 123.4);
