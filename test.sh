@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds Veltrano and runs every test; then runs the link and the stand-in
+# Builds Veltrano and runs every test (each benchmark once, briefly, as a
+# smoke test among them); then runs the link and the stand-in
 # simulator tests again under AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")"

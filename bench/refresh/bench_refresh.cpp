@@ -215,6 +215,11 @@ int main(int argc, char **argv)
         exchangeCounts.insert(long(calibrations[name("Cycle", {moving})].exchanges * 4 + 0.5));
     }
 
+    if (calibrations.begin()->second.exchanges == 0) {
+        std::fprintf(stderr, "no exchange counted: does the link still send with send()?\n");
+        return 1;
+    }
+
     for (int moving = 0; moving < 2; ++moving) {
         for (int phase = 0; phase < 4; ++phase)
             benchmark::RegisterBenchmark("Tick", Tick)
