@@ -47,18 +47,8 @@ settle=${SETTLE:-3} # seconds for the connection and the first pass, not measure
 sim_args=("$@")
 [ ${#sim_args[@]} -eq 0 ] && sim_args=(--aircraft b747 --scenario cruise)
 
-runtime=$(mktemp -d)
-chmod 700 "$runtime"
-export XDG_RUNTIME_DIR=$runtime
-mkfifo "$runtime/sim.in"
-"$build/simulator/veltrano-sim" "${sim_args[@]}" <"$runtime/sim.in" >"$runtime/sim.out" &
-sim=$!
-exec 3>"$runtime/sim.in"
-trap 'echo quit >&3; exec 3>&-; wait $sim 2>/dev/null; rm -rf "$runtime"' EXIT
-until grep -q '^READY' "$runtime/sim.out" 2>/dev/null; do
-    kill -0 "$sim" 2>/dev/null || { echo "veltrano-sim did not start" >&2; exit 1; }
-    sleep 0.1
-done
+source scripts/simulator.sh
+start_simulator "$build" "${sim_args[@]}"
 
 QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x1024x24" \
     "$(pwd)/scripts/measure-cpu.sh" --inside "$build/app/veltrano" "$seconds" "$settle" "$sim"

@@ -27,6 +27,7 @@
 #include "adapters/paneltimer.h"
 #include "fonts/panelfonts.h"
 #include "paintcounter.h"
+#include "benchoptions.h"
 #include "simchild.h"
 #include "uACMainForm.h"
 
@@ -79,16 +80,22 @@ void stepFlight()
         std::fprintf(stderr, "veltrano-sim refused \"%s\"\n", kStepBetweenTicks);
 }
 
+// Before a moving tick, the flight goes on outside the timed part.
+void stepUntimed(benchmark::State &state, bool moving)
+{
+    if (!moving)
+        return;
+    state.PauseTiming();
+    stepFlight();
+    state.ResumeTiming();
+}
+
 void Tick(benchmark::State &state)
 {
     const int phase = int(state.range(0));
     const bool moving = state.range(1) != 0;
     for (auto _ : state) {
-        if (moving) {
-            state.PauseTiming();
-            stepFlight();
-            state.ResumeTiming();
-        }
+        stepUntimed(state, moving);
         tickAt(phase);
     }
 }
@@ -96,16 +103,11 @@ void Tick(benchmark::State &state)
 void Cycle(benchmark::State &state)
 {
     const bool moving = state.range(0) != 0;
-    for (auto _ : state) {
+    for (auto _ : state)
         for (int phase = 0; phase < 4; ++phase) {
-            if (moving) {
-                state.PauseTiming();
-                stepFlight();
-                state.ResumeTiming();
-            }
+            stepUntimed(state, moving);
             tickAt(phase);
         }
-    }
 }
 
 void BareExchanges(benchmark::State &state)
@@ -237,15 +239,7 @@ int main(int argc, char **argv)
             ->MeasureProcessCPUTime()
             ->Unit(benchmark::kMicrosecond);
 
-    std::vector<char *> args(argv, argv + argc);
-    std::string reps = "--benchmark_repetitions=9";
-    std::string aggr = "--benchmark_report_aggregates_only=true";
-    std::string interleave = "--benchmark_enable_random_interleaving=true";
-    std::string minTime = "--benchmark_min_time=0.2";
-    // Given first, so that options on the command line still override them.
-    args.insert(args.begin() + 1, {reps.data(), aggr.data(), interleave.data(), minTime.data()});
-    int n = int(args.size());
-    benchmark::Initialize(&n, args.data());
+    initializeInterleaved(argc, argv, "0.2");
     MedianReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
 

@@ -10,6 +10,7 @@
 // (manual) time: a start is a wait the user sees. The child's CPU time up to
 // that moment is reported beside it. Off-screen by default; under xvfb-run
 // with QT_QPA_PLATFORM=xcb it measures a start on an X server.
+#include "benchoptions.h"
 #include "program.h"
 #include "simchild.h"
 #include "uACMainForm.h"
@@ -174,14 +175,7 @@ int main(int argc, char **argv)
     PrivateEndpoints endpoints;
     SimChild sim({"--aircraft", "b747", "--scenario", "cruise"});
 
-    std::vector<char *> args(argv, argv + argc);
-    std::string reps = "--benchmark_repetitions=9";
-    std::string aggr = "--benchmark_report_aggregates_only=true";
-    std::string interleave = "--benchmark_enable_random_interleaving=true";
-    std::string minTime = "--benchmark_min_time=0.5";
-    args.insert(args.begin() + 1, {reps.data(), aggr.data(), interleave.data(), minTime.data()});
-    int count = int(args.size());
-    benchmark::Initialize(&count, args.data());
+    initializeInterleaved(argc, argv, "0.5");
     MedianReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
 
