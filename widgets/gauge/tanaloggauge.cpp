@@ -8,6 +8,7 @@
 
 #include <chrono>
 #include <cstring>
+#include <utility>
 
 using Counter = std::chrono::steady_clock;
 
@@ -269,10 +270,31 @@ bool TAnalogGauge::syncImages()
     return true;
 }
 
+void TAnalogGauge::BeginUpdate()
+{
+    ++m_updateDepth;
+}
+
+void TAnalogGauge::EndUpdate()
+{
+    if (m_updateDepth == 0 || --m_updateDepth > 0)
+        return;
+    const bool scale = std::exchange(m_scaleDeferred, false);
+    const bool arrow = std::exchange(m_arrowDeferred, false);
+    if (scale)
+        RedrawScale();
+    else if (arrow)
+        RedrawArrow();
+}
+
 void TAnalogGauge::RedrawScale()
 {
     if (!m_ready)
         return;
+    if (m_updateDepth > 0) {
+        m_scaleDeferred = true;
+        return;
+    }
     FTicker = counterNow();
     syncImages();
     DrawScale(FBackBitmap, GetAAMultipler());
@@ -284,6 +306,10 @@ void TAnalogGauge::RedrawArrow()
 {
     if (!m_ready)
         return;
+    if (m_updateDepth > 0) {
+        m_arrowDeferred = true;
+        return;
+    }
     if (FTicker < 0)
         FTicker = counterNow();
     const int k = GetAAMultipler();
