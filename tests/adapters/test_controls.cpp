@@ -6,6 +6,7 @@
 #include "adapters/panelstatusbar.h"
 #include "adapters/radiogroup.h"
 #include "adapters/updown.h"
+#include "paintcounter.h"
 
 #include <QDir>
 #include <QFile>
@@ -286,6 +287,30 @@ TEST(PanelStatusBar, RepaintingOnePanelGivesTheWholeBarsPicture)
         EXPECT_EQ(picture(bar.PanelRect(panel), before), whole);
         bar.SetPanelText(panel, "Scanning.");
     }
+}
+
+TEST(PanelStatusBar, TextsChangedInABurstArePaintedOnceAMomentLater)
+{
+    QWidget window;
+    window.resize(400, 21);
+    auto *bar = new PanelStatusBar(&window);
+    bar->resize(400, 21);
+    for (int w : {100, 100, 100})
+        bar->AddPanel(w, "Scanning.");
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    PaintCounter paints(&window);
+    paints.reset();
+
+    bar->SetPanelText(1, "Scanning..");
+    bar->SetPanelText(1, "Scanning...");
+    bar->SetPanelText(2, "FS Clock: 09:05:00");
+    PaintCounter::flush();
+    EXPECT_EQ(paints.total(), 0); // not yet: more may follow
+    ASSERT_TRUE(QTest::qWaitFor([&] { return paints.total() > 0; }, 2000));
+    EXPECT_EQ(paints.count(bar), 1) << paints.painted().toStdString();
+    EXPECT_EQ(paints.total(), 1); // the window under the opaque bar is not painted
+    EXPECT_EQ(bar->PanelText(1), "Scanning...");
 }
 
 // ---- PanelShape ------------------------------------------------------------

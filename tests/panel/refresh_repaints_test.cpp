@@ -1,7 +1,7 @@
 // A refresh tick repaints only what changed: with the simulator's values
 // standing still, the ticks of a whole cycle repaint no control; the status
-// bar alone shows the refresh going on. A value that does change repaints its
-// own controls.
+// bar alone shows the refresh going on (a moment later, once for a burst of
+// texts). A value that does change repaints its own controls.
 #include "adapters/panellabel.h"
 #include "adapters/panelstatusbar.h"
 #include "catalogue.h"
@@ -45,7 +45,6 @@ TEST_F(RefreshRepaints, ATickWithUnchangedValuesRepaintsNoControl)
         SCOPED_TRACE(phase % 4);
         runningTick();
         EXPECT_EQ(paints.total(), paints.count(panel->simver1)) << paints.painted().toStdString();
-        EXPECT_GT(paints.count(panel->simver1), 0); // "Scanning.N" moves on every tick
         paints.reset();
     }
 

@@ -9,6 +9,12 @@
 PanelStatusBar::PanelStatusBar(QWidget *parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    m_textRepaint.setSingleShot(true);
+    m_textRepaint.setInterval(kTextRepaintMs);
+    connect(&m_textRepaint, &QTimer::timeout, this, [this] {
+        update(m_changedTexts);
+        m_changedTexts = QRect();
+    });
 }
 
 int PanelStatusBar::AddPanel(int width, const QString &text, TAlignment alignment)
@@ -28,7 +34,9 @@ void PanelStatusBar::SetPanelText(int index, const QString &text)
     if (!valid(index) || m_panels[index].text == text)
         return;
     m_panels[index].text = text;
-    update(PanelRect(index));
+    m_changedTexts |= PanelRect(index);
+    if (!m_textRepaint.isActive())
+        m_textRepaint.start();
 }
 
 int PanelStatusBar::PanelWidth(int index) const
