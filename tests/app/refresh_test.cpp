@@ -58,6 +58,7 @@ protected:
     // A running refresh, as after the connection start.
     void running(WatchedWindow &w)
     {
+        w.isConnected = true;
         w.bbtnPause->setText(QStringLiteral("&Pause"));
         w.calls.clear();
     }

@@ -18,7 +18,14 @@ public:
     QString command(const QString &line);
     // Trace lines ("W 0x0C1A 2 0000") seen so far, in order.
     QStringList traceLines();
+    // Waits until a trace line starting with `prefix` has been seen (false
+    // when none came within 10 s).
+    bool waitForTrace(const QString &prefix);
     void stop();
+    // Ends the simulator as a crash would: no clean-up at all (SIGKILL).
+    void kill();
+    // The folder that stands for XDG_RUNTIME_DIR.
+    QString runtimeDir() const { return m_dir.path(); }
 
 private:
     QString readLine(int timeoutMs);
