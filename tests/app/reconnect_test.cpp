@@ -3,6 +3,7 @@
 // waits and retries, and the reconnection restores the refresh the user had
 // running. Against veltrano-sim.
 #include "SimLinkClient.h"
+#include "adapters/panelstatusbar.h"
 #include "adapters/paneltimer.h"
 #include "fakedialogs.h"
 #include "simprocess.h"
@@ -11,6 +12,9 @@
 #include <QPushButton>
 #include <functional>
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -200,5 +204,43 @@ TEST_F(ReconnectTest, TheFarEndGoesAndComesBackAndTheRefreshIsAsTheUserLeftIt)
             EXPECT_TRUE(w.statusPanel(4).startsWith(QStringLiteral("Scanning.")));
         }
         EXPECT_EQ(w.farEndsGone, 1);
+    }
+}
+
+TEST_F(ReconnectTest, AFarEndThatMayNotBeReachedIsExplainedOnceOnStandardErrorAndAsTheStatusBarsHint)
+{
+    struct Case {
+        const char *what;
+        std::function<void(const QString &folder)> spoil, mend;
+        const char *reason;
+    } cases[] = {
+        {"folder open to others", [](const QString &f) { ::chmod(f.toLocal8Bit(), 0777); },
+         [](const QString &f) { ::chmod(f.toLocal8Bit(), 0700); }, "veltrano is writable by others"},
+        {"symbolic link in the window's place",
+         [](const QString &f) { ::symlink("/dev/null", (f + "/window.UIPCMAIN").toLocal8Bit()); },
+         [](const QString &f) { ::unlink((f + "/window.UIPCMAIN").toLocal8Bit()); },
+         "window.UIPCMAIN is a symbolic link, not a window's socket"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        FSUIPC_Close();
+        SimProcess sim;
+        const QString folder = sim.runtimeDir() + QStringLiteral("/veltrano");
+        ASSERT_EQ(::mkdir(folder.toLocal8Bit(), 0700), 0);
+        c.spoil(folder);
+        ReconnectWindow w;
+        testing::internal::CaptureStderr();
+        w.FormActivate();
+        w.TimerOpenTimer(); // the same reason again: said once
+        const std::string said = testing::internal::GetCapturedStderr();
+        EXPECT_EQ(w.statusPanel(3), kWaiting);
+        EXPECT_TRUE(w.simver1->statusTip().endsWith(QString::fromLatin1(c.reason))) << w.simver1->statusTip().toStdString();
+        EXPECT_EQ(said, "veltrano: " + w.simver1->statusTip().toStdString() + "\n");
+
+        c.mend(folder);
+        ASSERT_TRUE(sim.start());
+        w.TimerOpenTimer();
+        EXPECT_TRUE(w.isConnected);
+        EXPECT_EQ(w.simver1->statusTip(), QString());
     }
 }

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <mutex>
 #include <sys/stat.h>
 
@@ -171,6 +172,32 @@ TEST_F(StandIn, StandsForANetworkClientAndRefusesASecondFarEndOfItsClass)
     StandInSimulator second;
     std::string error;
     EXPECT_FALSE(second.start(options, &error));
-    EXPECT_FALSE(error.empty());
+    EXPECT_EQ(error, "cannot create window FS98MAIN: a far end of class FS98MAIN is serving already");
     EXPECT_EQ(readSmlInt(var::ParkingBrake), 32767) << "the first keeps serving";
+}
+
+TEST_F(StandIn, AnEndpointItMayNotUseIsRefusedWithTheReason)
+{
+    struct Case {
+        const char *what;
+        std::function<void(const std::string &folder)> spoil;
+        const char *reason;
+    } cases[] = {
+        {"folder open to others", [](const std::string &f) { ::chmod(f.c_str(), 0777); }, "writable by others"},
+        {"symbolic link in the window's place",
+         [](const std::string &f) { ::symlink("/dev/null", (f + "/window.UIPCMAIN").c_str()); },
+         "window.UIPCMAIN is a symbolic link"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        FreshRuntimeDir own;
+        const std::string folder = own.path() + "/veltrano";
+        ASSERT_EQ(::mkdir(folder.c_str(), 0700), 0);
+        c.spoil(folder);
+        StandInSimulator refused;
+        std::string error;
+        EXPECT_FALSE(refused.start({}, &error));
+        EXPECT_NE(error.find(c.reason), std::string::npos) << error;
+        ::chmod(folder.c_str(), 0700);
+    }
 }
