@@ -234,8 +234,9 @@ TEST_F(ReconnectTest, AFarEndThatMayNotBeReachedIsExplainedOnceOnStandardErrorAn
         w.TimerOpenTimer(); // the same reason again: said once
         const std::string said = testing::internal::GetCapturedStderr();
         EXPECT_EQ(w.statusPanel(3), kWaiting);
-        EXPECT_TRUE(w.simver1->statusTip().endsWith(QString::fromLatin1(c.reason))) << w.simver1->statusTip().toStdString();
-        EXPECT_EQ(said, "veltrano: " + w.simver1->statusTip().toStdString() + "\n");
+        const QString hint = w.simver1->statusTip();
+        EXPECT_TRUE(hint.endsWith(QString::fromLatin1(c.reason))) << hint.toStdString();
+        EXPECT_EQ(said, "veltrano: " + hint.toStdString() + "\n");
 
         c.mend(folder);
         ASSERT_TRUE(sim.start());
