@@ -8,6 +8,7 @@
 #include "fakedialogs.h"
 #include "simprocess.h"
 #include "uACMainForm.h"
+#include "watchedwindow.h"
 
 #include <QPushButton>
 #include <functional>
@@ -20,51 +21,6 @@ namespace {
 
 const QString kWaiting = QStringLiteral("Unable to Open FS Connection...Waiting...");
 const QString kNotOpen = QStringLiteral("Unable to Read: Call cannot execute, link not Open");
-
-// The window with its readers watched; a reader may be given work to do.
-class ReconnectWindow : public TfrmACMain {
-public:
-    QStringList calls;
-    std::function<void()> inAircraftInfo, inAltitudeInfo; // run once, then forgotten
-    int farEndsGone = 0;
-
-    void AircraftInfo() override { note("AircraftInfo", inAircraftInfo); }
-    void AltitudeInfo() override { note("AltitudeInfo", inAltitudeInfo); }
-    void SpeedInfo() override { note("SpeedInfo"); }
-    void HeadInfo() override { note("HeadInfo"); }
-    void ElectInfo() override { note("ElectInfo"); }
-    void ControlInfo() override { note("ControlInfo"); }
-    void RadioInfo() override { note("RadioInfo"); }
-    void FuelInfo() override { note("FuelInfo"); }
-    void NavInfo() override { note("NavInfo"); }
-    void APInfo() override { note("APInfo"); }
-    void EngineInfoSel() override { note("EngineInfoSel"); }
-    void EngineInfo1() override { note("EngineInfo1"); }
-    void EngineInfo2() override { note("EngineInfo2"); }
-    void EngineInfo3() override { note("EngineInfo3"); }
-    void EngineInfo4() override { note("EngineInfo4"); }
-    void FailInfo() override { note("FailInfo"); }
-
-protected:
-    void farEndGone() override
-    {
-        ++farEndsGone;
-        TfrmACMain::farEndGone();
-    }
-
-private:
-    void note(const char *name, std::function<void()> &work)
-    {
-        calls << QString::fromLatin1(name);
-        if (auto w = std::exchange(work, nullptr))
-            w();
-    }
-    void note(const char *name)
-    {
-        std::function<void()> none;
-        note(name, none);
-    }
-};
 
 class ReconnectTest : public ::testing::Test {
 protected:
@@ -109,7 +65,7 @@ TEST_F(ReconnectTest, TheFarEndGoesAndComesBackAndTheRefreshIsAsTheUserLeftIt)
         FSUIPC_Close(); // the link of the case before
         SimProcess sim;
         ASSERT_TRUE(sim.start());
-        ReconnectWindow w;
+        WatchedWindow w;
         w.vNumEng = 1;
         auto goAway = [&] {
             if (c.going == Going::FaultClose) {
@@ -128,7 +84,7 @@ TEST_F(ReconnectTest, TheFarEndGoesAndComesBackAndTheRefreshIsAsTheUserLeftIt)
         };
 
         if (c.where == Where::StartPass)
-            w.inAircraftInfo = readTwice;
+            w.workOnce[QStringLiteral("AircraftInfo")] = readTwice;
         w.FormActivate();
         if (c.where != Where::StartPass) {
             ASSERT_TRUE(w.isConnected);
@@ -143,7 +99,7 @@ TEST_F(ReconnectTest, TheFarEndGoesAndComesBackAndTheRefreshIsAsTheUserLeftIt)
                 EXPECT_TRUE(w.calls.isEmpty()) << w.calls.join(' ').toStdString();
                 break;
             case Where::TickReader:
-                w.inAltitudeInfo = readTwice;
+                w.workOnce[QStringLiteral("AltitudeInfo")] = readTwice;
                 w.TimerUpdateTimeTimer();
                 EXPECT_EQ(w.calls, QStringList{QStringLiteral("AltitudeInfo")}); // none after it
                 break;
@@ -228,7 +184,7 @@ TEST_F(ReconnectTest, AFarEndThatMayNotBeReachedIsExplainedOnceOnStandardErrorAn
         const QString folder = sim.runtimeDir() + QStringLiteral("/veltrano");
         ASSERT_EQ(::mkdir(folder.toLocal8Bit(), 0700), 0);
         c.spoil(folder);
-        ReconnectWindow w;
+        WatchedWindow w;
         testing::internal::CaptureStderr();
         w.FormActivate();
         w.TimerOpenTimer(); // the same reason again: said once

@@ -3,33 +3,13 @@
 // The real program against veltrano-sim.
 #include "SimLinkClient.h"
 #include "simprocess.h"
+#include "../simlink/linkleftovers.h"
 
 #include <QProcess>
 #include <gtest/gtest.h>
 
 #include <csignal>
-#include <sys/stat.h>
-
-namespace {
-
-bool shmExists(const std::string &mappingName)
-{
-    struct stat st {};
-    return ::stat(("/dev/shm" + win::posix::sharedMemoryName(mappingName)).c_str(), &st) == 0;
-}
-
-// True when an atom of that name is in the user's table (first slots).
-bool atomNamed(const std::string &name)
-{
-    for (win::ATOM a = 0xC000; a < 0xC040; ++a) {
-        char buffer[256];
-        if (win::GlobalGetAtomName(a, buffer, sizeof buffer) && name == buffer)
-            return true;
-    }
-    return false;
-}
-
-} // namespace
+#include <cstring>
 
 TEST(Signals, TermIntAndHupCloseThePanelAndItsLink)
 {
@@ -47,14 +27,14 @@ TEST(Signals, TermIntAndHupCloseThePanelAndItsLink)
         ASSERT_TRUE(panel.waitForStarted(5000));
         ASSERT_TRUE(sim.waitForTrace(QStringLiteral("W 0x330A"))); // its handshake: the link is open
         const std::string mapping = mappingNameOf(DWORD(panel.processId()));
-        ASSERT_TRUE(shmExists(mapping));
+        ASSERT_TRUE(sharedObjectExists(mapping));
         ASSERT_TRUE(atomNamed(mapping));
 
         ::kill(pid_t(panel.processId()), sig);
         ASSERT_TRUE(panel.waitForFinished(10000));
         EXPECT_EQ(panel.exitStatus(), QProcess::NormalExit);
         EXPECT_EQ(panel.exitCode(), 0);
-        EXPECT_FALSE(shmExists(mapping));
+        EXPECT_FALSE(sharedObjectExists(mapping));
         EXPECT_FALSE(atomNamed(mapping));
     }
 }

@@ -3,6 +3,7 @@
 // without closing, and endpoints something else stands in the place of.
 #include "SimLinkClient.h"
 #include "platform/winapi.h"
+#include "linkleftovers.h"
 #include "testfarend.h"
 
 #include <gtest/gtest.h>
@@ -24,12 +25,6 @@
 namespace {
 
 using namespace std::chrono_literals;
-
-bool exists(const std::string &path)
-{
-    struct stat st {};
-    return ::lstat(path.c_str(), &st) == 0;
-}
 
 // A far end in a process of its own, serving UIPCMAIN with answer 1 until it
 // is killed. It can start with few descriptors, and be stopped and continued.
@@ -125,22 +120,6 @@ template <typename Fn> bool returnsWithin(std::chrono::milliseconds limit, Fn fn
         release();
     done.wait();
     return inTime;
-}
-
-// True when an atom of that name is in the table (the first slots suffice here).
-bool atomNamed(const std::string &name)
-{
-    for (win::ATOM a = 0xC000; a < 0xC040; ++a) {
-        char buffer[256];
-        if (win::GlobalGetAtomName(a, buffer, sizeof buffer) && name == buffer)
-            return true;
-    }
-    return false;
-}
-
-std::string shmPath(const std::string &mappingName)
-{
-    return "/dev/shm" + win::posix::sharedMemoryName(mappingName);
 }
 
 } // namespace
@@ -276,7 +255,7 @@ TEST(PlatformFaults, WhatAKilledProcessLeftIsReclaimedAtTheNextOpenAndNothingOfT
             ::waitpid(child, nullptr, 0);
         else
             children.push_back(child);
-        ASSERT_TRUE(exists(shmPath(c.name))) << c.name;
+        ASSERT_TRUE(sharedObjectExists(c.name)) << c.name;
         ASSERT_TRUE(atomNamed(c.name)) << c.name;
     }
 
@@ -287,7 +266,7 @@ TEST(PlatformFaults, WhatAKilledProcessLeftIsReclaimedAtTheNextOpenAndNothingOfT
     ASSERT_NE(mine, nullptr);
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
-        EXPECT_EQ(exists(shmPath(c.name)), !c.dies);
+        EXPECT_EQ(sharedObjectExists(c.name), !c.dies);
         EXPECT_EQ(atomNamed(c.name), !c.dies);
     }
     // Registered messages stay, whoever registered them.

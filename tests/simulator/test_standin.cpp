@@ -7,7 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <mutex>
 #include <sys/stat.h>
 
@@ -178,26 +177,14 @@ TEST_F(StandIn, StandsForANetworkClientAndRefusesASecondFarEndOfItsClass)
 
 TEST_F(StandIn, AnEndpointItMayNotUseIsRefusedWithTheReason)
 {
-    struct Case {
-        const char *what;
-        std::function<void(const std::string &folder)> spoil;
-        const char *reason;
-    } cases[] = {
-        {"folder open to others", [](const std::string &f) { ::chmod(f.c_str(), 0777); }, "writable by others"},
-        {"symbolic link in the window's place",
-         [](const std::string &f) { ::symlink("/dev/null", (f + "/window.UIPCMAIN").c_str()); },
-         "window.UIPCMAIN is a symbolic link"},
-    };
-    for (const Case &c : cases) {
-        SCOPED_TRACE(c.what);
-        FreshRuntimeDir own;
-        const std::string folder = own.path() + "/veltrano";
-        ASSERT_EQ(::mkdir(folder.c_str(), 0700), 0);
-        c.spoil(folder);
-        StandInSimulator refused;
-        std::string error;
-        EXPECT_FALSE(refused.start({}, &error));
-        EXPECT_NE(error.find(c.reason), std::string::npos) << error;
-        ::chmod(folder.c_str(), 0700);
-    }
+    // Any reason the layer gives will do (the layer's own tests go through them).
+    FreshRuntimeDir own;
+    const std::string folder = own.path() + "/veltrano";
+    ASSERT_EQ(::mkdir(folder.c_str(), 0700), 0);
+    ASSERT_EQ(::symlink("/dev/null", (folder + "/window.UIPCMAIN").c_str()), 0);
+    StandInSimulator refused;
+    std::string error;
+    EXPECT_FALSE(refused.start({}, &error));
+    EXPECT_EQ(error, "cannot create window UIPCMAIN: " + folder + "/window.UIPCMAIN is a symbolic link, not a "
+                     "window's socket");
 }
