@@ -33,6 +33,24 @@ TfrmACMain::~TfrmACMain()
         frmACMain = nullptr;
 }
 
+// Every area binds its own controls' events; the window binds none itself.
+void TfrmACMain::connectHandlers()
+{
+    connectConnection();
+    connectEngineReadout();
+    connectSwitches();
+    connectRadioTuning();
+    connectAutopilot();
+    connectEngineControls();
+    connectFlightControls();
+    connectFuelControls();
+    connectSimulation();
+    connectApu();
+    connectKeyboard();
+    connectWheel();
+    connectViewer();
+}
+
 void TfrmACMain::FormCreate()
 {
     isFirst = true;
@@ -80,8 +98,15 @@ void TfrmACMain::DisplayHint(const QString &hint)
     setStatusPanel(3, hint);
 }
 
-void TfrmACMain::FormKeyDown(int, Qt::KeyboardModifiers)
+void TfrmACMain::resumeRefresh()
 {
+    if (isConnected && bbtnPause->text() == QStringLiteral("&Pause"))
+        TimerUpdateTime->SetEnabled(true);
+}
+
+void TfrmACMain::waitMs(int ms)
+{
+    win::Sleep(DWORD(ms));
 }
 
 // --- The typed accessors' view of the window ---------------------------------

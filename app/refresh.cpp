@@ -1,4 +1,5 @@
-// The refresh cycle, the pause/go button and the refresh button.
+// The refresh cycle, the pause/go button and the refresh button, and the
+// binding of the timers and the bottom button row.
 //
 // Offsets: 0x0238 read as 3 bytes (hour, minute, second of the simulator
 // clock); 0x0C1A written by the pause button (0 pauses, 256 resumes).
@@ -13,6 +14,17 @@
 
 #include <QFrame>
 #include <QPushButton>
+
+void TfrmACMain::connectConnection()
+{
+    on(TimerOpen, &PanelTimer::OnTimer, &TfrmACMain::TimerOpenTimer);
+    on(TimerUpdateTime, &PanelTimer::OnTimer, &TfrmACMain::TimerUpdateTimeTimer);
+    on(bbtnPause, &QPushButton::clicked, &TfrmACMain::bbtnPauseClick);
+    on(bbtnRefresh, &QPushButton::clicked, &TfrmACMain::bbtnRefreshClick);
+    on(bbtnSettings, &QPushButton::clicked, &TfrmACMain::bbtnSettingsClick);
+    on(bbtnAbout, &QPushButton::clicked, &TfrmACMain::bbtnAboutClick);
+    on(bbtnClose, &QPushButton::clicked, &TfrmACMain::btnCloseClick);
+}
 
 void TfrmACMain::TimerUpdateTimeTimer()
 {

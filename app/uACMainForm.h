@@ -4,9 +4,12 @@
 // are defined in files by panel area (lifecycle and connection in app/, the
 // layout one file per group in app/layout/, readers in readout/, handlers in
 // controls/, the viewer in viewer/).
+#include "adapters/adapterlogic.h"
+#include "catalogue_scaling.h"
 #include "errorreport.h"
 #include "typedaccess.h"
 
+#include <QPoint>
 #include <QWidget>
 
 #include <cstdint>
@@ -27,6 +30,7 @@ class QCheckBox;
 class QDateEdit;
 class QFrame;
 class QGroupBox;
+class QMouseEvent;
 class QPushButton;
 class QTimeEdit;
 class RadioGroup;
@@ -56,13 +60,13 @@ public:
     bool msedwn = false;      // a button is held on a direct control
     std::int16_t vNumEng = 0; // engines of the loaded aircraft
 
-    // Conversion constants of the readers.
-    static constexpr double sixfive = 65536.0;
-    static constexpr double sixFiveSq = 65536.0 * 65536.0;
-    static constexpr double sixFiveQuad = 65536.0 * 65536.0 * 65536.0 * 65536.0;
-    static constexpr double LatConv = 4.2957189152768E16;
-    static constexpr double Dsixteen = 16384.0;
-    static constexpr int iSixteen = 16383;
+    // Conversion constants of the readers, the catalogue's own.
+    static constexpr double sixfive = conv::sixfive;
+    static constexpr double sixFiveSq = conv::sixFiveSq;
+    static constexpr double sixFiveQuad = conv::sixFiveQuad;
+    static constexpr double LatConv = conv::LatConv;
+    static constexpr double Dsixteen = conv::Dsixteen;
+    static constexpr int iSixteen = conv::iSixteen;
 
     // --- Lifecycle (app/lifecycle.cpp) -----------------------------------
     void FormCreate();
@@ -80,23 +84,215 @@ public:
     void bbtnRefreshClick();
 
     // --- Readers (readout/), called by the connection passes and the refresh
-    // cycle. Virtual so that the cycle can be watched on its own.
-    virtual void AircraftInfo();
-    virtual void AltitudeInfo();
+    // cycle. Virtual so that the cycle can be watched on its own. Every reader
+    // clears doWrite on entry (a change it causes is never a user's) and
+    // clears vBuzy on every exit.
+    virtual void AircraftInfo();  // readout/aircraft.cpp
+    virtual void AltitudeInfo();  // readout/instruments.cpp
     virtual void SpeedInfo();
     virtual void HeadInfo();
-    virtual void ElectInfo();
-    virtual void ControlInfo();
-    virtual void RadioInfo();
-    virtual void FuelInfo();
+    virtual void RadioInfo();     // readout/radios.cpp
     virtual void NavInfo();
-    virtual void APInfo();
-    virtual void EngineInfoSel();
+    virtual void APInfo();        // readout/autopilot.cpp
+    virtual void ControlInfo();
+    virtual void EngineInfoSel(); // readout/engines.cpp
     virtual void EngineInfo1();
     virtual void EngineInfo2();
     virtual void EngineInfo3();
     virtual void EngineInfo4();
-    virtual void FailInfo();
+    virtual void FuelInfo();      // readout/fuelelectric.cpp
+    virtual void ElectInfo();
+    virtual void FailInfo();      // readout/failures.cpp
+
+    // --- Handlers, by panel area. Each area's connect function binds its
+    // controls' events (through on(), the error boundary); connectHandlers()
+    // only calls them. Handlers take the event's sender, as handlers shared by
+    // several controls pick their offset by it.
+
+    // Engine readout (readout/engines.cpp): selected engine and scan cycle.
+    void connectEngineReadout();
+    void tmEngineCycleTimer(QObject *Sender);
+    void knbEngSelChange(QObject *Sender);
+    void cbxScanEngClick(QObject *Sender);
+
+    // Switch toggles (controls/switches.cpp).
+    void connectSwitches();
+    void sbtnMasterBatClick(QObject *Sender);
+    void sbtnGen1Click(QObject *Sender);
+    void sbtnCarbHeat1Click(QObject *Sender);
+    void knbAvionicsClick(QObject *Sender);
+    void knbPitotClick(QObject *Sender);
+    void knbNoSmkClick(QObject *Sender);
+    void knbSeatBeltClick(QObject *Sender);
+    void knbTWLClick(QObject *Sender);
+    void knbPropSyncClick(QObject *Sender);
+    void knbAutoFeatherClick(QObject *Sender);
+    void knbFeather1Click(QObject *Sender);
+    void knbFV1Click(QObject *Sender);
+    void knbFuelXFeedClick(QObject *Sender);
+    void knbYawDampClick(QObject *Sender);
+    void knbAutoPilotMasterClick(QObject *Sender);
+    void knbAPHeadClick(QObject *Sender);
+    void knbAPAltClick(QObject *Sender);
+    void knbAPNavClick(QObject *Sender);
+    void knbAPAprClick(QObject *Sender);
+    void knbAPBCClick(QObject *Sender);
+    void knbWingLevelClick(QObject *Sender);
+    void knbAPFDClick(QObject *Sender);
+    void knbNavGpsClick(QObject *Sender);
+    void knbParkClick(QObject *Sender);
+    void knbGearClick(QObject *Sender);
+    void knbSpoilerClick(QObject *Sender);
+    void knbHydPumpsClick(QObject *Sender);
+    void knbFuelPumpMasterClick(QObject *Sender);
+    void knbLightsClick(QObject *Sender);
+    void sbtnAllOnClick(QObject *Sender);
+    void sbtnAllOffClick(QObject *Sender);
+    void ShapeD1MouseDown(QObject *Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);
+    void knbLightsChange(QObject *Sender);
+    void knbOrangeONOFFChange(QObject *Sender);
+    void knbParkChange(QObject *Sender);
+    void knbTWLChange(QObject *Sender);
+    void knbNavGpsChange(QObject *Sender);
+
+    // Radio tuning (controls/radiotuning.cpp).
+    void connectRadioTuning();
+    void eCom1sChange(QObject *Sender);
+    void sbtnComNav1Click(QObject *Sender);
+    void sbtnComSwitch1Click(QObject *Sender);
+    void knbMHz2Click(QObject *Sender);
+    void knbKHz2Click(QObject *Sender);
+    void sbtnCom1Click(QObject *Sender);
+    void knbT1Change(QObject *Sender);
+    void knbT1Click(QObject *Sender);
+    void sbtnTransVFRClick(QObject *Sender);
+    void eADFFreqChange(QObject *Sender);
+    void knbADFClick(QObject *Sender);
+    void eADFFreqClick(QObject *Sender);
+
+    // Autopilot settings, write intent and knob-click cancel (controls/autopilot.cpp).
+    void connectAutopilot();
+    void eAPHeadChange(QObject *Sender);
+    void eAPHeadChange2(QObject *Sender);
+    void eAPHeadEnter(QObject *Sender);
+    void eAPHeadExit(QObject *Sender);
+    void eAPCrsChange(QObject *Sender);
+    void eCrs2Change(QObject *Sender);
+    void eVertSpChange(QObject *Sender);
+    void eCrs2Enter(QObject *Sender);
+    void eCrs2Exit(QObject *Sender);
+    void eAPAltChange(QObject *Sender);
+    void eAPAltChange2(QObject *Sender);
+    void eAPAltEnter(QObject *Sender);
+    void eAPAltExit(QObject *Sender);
+    void TimerExitEditTimer(QObject *Sender);
+    void knbHeadBugMouseDown(QObject *Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);
+    void knbAltSetMouseDown(QObject *Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);
+    void lNorthClick(QObject *Sender);
+    void lAltZeroClick(QObject *Sender);
+    void tbElevUpDnChange(QObject *Sender);
+    void knbTrimClick(QObject *Sender);
+    // The change handlers of eAPHead and eAPAlt in force: the normal one, or
+    // the typing one while the edit has the focus.
+    using EditHandler = void (TfrmACMain::*)(QObject *);
+    EditHandler eAPHeadOnChange = &TfrmACMain::eAPHeadChange;
+    EditHandler eAPAltOnChange = &TfrmACMain::eAPAltChange;
+    void writeHeadingBug();      // the heading in eAPHead, to the knob and the simulator
+    void turnHeadingBugMarker(); // the bug marker at the bug's angle from the heading
+    void writeAltitudeTarget();  // the altitude in eAPAlt, to the simulator
+
+    // Engine levers and engine settings (controls/engines.cpp).
+    void connectEngineControls();
+    void tbThrottle1Change(QObject *Sender);
+    void tbProp1Change(QObject *Sender);
+    void tbMix1Change(QObject *Sender);
+    void tbFRMEnter(QObject *Sender);
+    void tbFRMExit(QObject *Sender);
+    void knbMagChange(QObject *Sender);
+    void knbMagClick(QObject *Sender);
+    void knbCowlFlapsChange(QObject *Sender);
+    void rgPropTypeClick(QObject *Sender);
+    void cbxAutoMixClick(QObject *Sender);
+    void TimerAutoMixTimer(QObject *Sender);
+
+    // Flight controls and trims (controls/flightcontrols.cpp).
+    void connectFlightControls();
+    void knbTrimChange(QObject *Sender);
+    void knbATrimChange(QObject *Sender);
+    void knbTrimMouseDown(QObject *Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);
+    void knbFlapsChange(QObject *Sender);
+    void knbRudderMouseDown(QObject *Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);
+    void knbRudderMouseMove(QObject *Sender, Qt::MouseButtons Buttons, Qt::KeyboardModifiers Shift, int X, int Y);
+    void knbRudderChange(QObject *Sender);
+    void knbRudderClick(QObject *Sender);
+    void knbRudderMouseUp(QObject *Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);
+    void Image4MouseDown(QObject *Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);
+    void Image4MouseMove(QObject *Sender, Qt::KeyboardModifiers Shift, int X, int Y);
+    void Image4MouseUp(QObject *Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);
+    void Image4Click(QObject *Sender);
+    void FormMouseDown(QObject *Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);
+    void FormMouseMove(QObject *Sender, Qt::KeyboardModifiers Shift, int X, int Y);
+    void FormMouseUp(QObject *Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);
+    void FormClick(QObject *Sender);
+    void writeNeutralPad();      // aileron and elevator inputs to 0
+    void writeNeutralControls(); // the rudder knob, and all three inputs, to 0
+    bool onBareWindow(const QMouseEvent *event) const;
+    bool m_bareClickArmed = false; // a left press on the bare window may become a click
+
+    // Fuel controls (controls/fuel.cpp).
+    void connectFuelControls();
+    void tbFRMChange(QObject *Sender);
+    void knbMasterFuelChange(QObject *Sender);
+    void knbFuelSel2Change(QObject *Sender);
+    void knbFuelSel2Click(QObject *Sender);
+
+    // Simulation and environment settings (controls/simulation.cpp).
+    void connectSimulation();
+    void sbtnTimeSetClick(QObject *Sender);
+    void UpDown1ChangingEx(QObject *Sender, bool &AllowChange, int NewValue, TUpDownDirection Direction);
+    void eSimRateChange(QObject *Sender);
+    void eServCeilingChange(QObject *Sender);
+    void knbKollsmanChange(QObject *Sender);
+    void knbKollsmanMouseDown(QObject *Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);
+    void knbDriftFixClick(QObject *Sender);
+    void sbtnBatFixClick(QObject *Sender);
+    void eBankChange(QObject *Sender);
+    void ePitchChange(QObject *Sender);
+    void eHdgChange(QObject *Sender);
+    void eWinddirChange(QObject *Sender);
+    // gbFlight's drag-over: every dragged object is accepted.
+    void Label24DragOver(QObject *Sender, QObject *Source, int X, int Y, bool &Accept);
+
+    // APU panel (controls/apu.cpp).
+    void connectApu();
+    void sbtnBatFixMouseDown(QObject *Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);
+    void sbtnBatFixDblClick(QObject *Sender);
+    void sbtnAPUClick(QObject *Sender);
+    void TimerAPUTimer(QObject *Sender);
+    void knbAPUChange(QObject *Sender);
+    void knbAPUClick(QObject *Sender);
+    void lAPUOffClick(QObject *Sender);
+    void lAPUOnClick(QObject *Sender);
+    void lAPUStartClick(QObject *Sender);
+
+    // Keyboard shortcuts (controls/keyboard.cpp). The window's key handler
+    // sees every key first (key preview); the focused control then gets the
+    // key too.
+    void connectKeyboard();
+    void FormKeyDown(int key, Qt::KeyboardModifiers shift);
+
+    // Mouse-wheel adjustment (controls/wheel.cpp). The window sees the wheel
+    // before the control under the pointer.
+    void connectWheel();
+    void FormMouseWheel(QObject *Sender, Qt::KeyboardModifiers Shift, int WheelDelta, QPoint MousePos, bool &Handled);
+
+    // Picture viewer and slide show (viewer/viewer.cpp).
+    void connectViewer();
+    void Image1DblClick(QObject *Sender);
+    void Image1MouseDown(QObject *Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);
+    void cbxImage1Click(QObject *Sender);
+    void btnImagePlayExitClick(QObject *Sender);
+    void TimerImage1Timer(QObject *Sender);
 
     // --- About box and settings (dialogs/) --------------------------------
     void bbtnAboutClick();
@@ -109,9 +305,12 @@ public:
     // pointer, or nothing when it leaves.
     void DisplayHint(const QString &hint);
 
-    // The window's key handler; it sees every key first (key preview), the
-    // focused control then gets the key too.
-    void FormKeyDown(int key, Qt::KeyboardModifiers shift);
+    // The writers' rule for handlers that stop the refresh: it runs again
+    // only while connected with "&Pause" showing.
+    void resumeRefresh();
+    // The fixed waits of the direct controls and the heading bug (the window
+    // does not respond meanwhile).
+    static void waitMs(int ms);
 
     // --- Controls, by panel area --------------------------------------------
     PanelStatusBar *simver1 = nullptr;
@@ -298,6 +497,10 @@ protected:
 
     bool event(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    // The bare window's mouse events (controls/flightcontrols.cpp).
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
     // Lets pending messages run n times in a row (the passes end with 1001).
@@ -328,6 +531,7 @@ private:
     void buildAPUGroup();
     void setTabOrder();
     void connectHandlers();
+    void connectConnection(); // the connection timers and the bottom button row
 
     void giveFocus(QWidget *control);
     void enterConnected(const QString &status);

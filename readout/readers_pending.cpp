@@ -8,11 +8,9 @@ void TfrmACMain::AltitudeInfo() {}
 void TfrmACMain::SpeedInfo() {}
 void TfrmACMain::HeadInfo() {}
 void TfrmACMain::ElectInfo() {}
-void TfrmACMain::ControlInfo() {}
 void TfrmACMain::RadioInfo() {}
 void TfrmACMain::FuelInfo() {}
 void TfrmACMain::NavInfo() {}
-void TfrmACMain::APInfo() {}
 void TfrmACMain::EngineInfoSel() {}
 void TfrmACMain::EngineInfo1() {}
 void TfrmACMain::EngineInfo2() {}

@@ -36,12 +36,14 @@ template <typename T> T TypedAccessors::readValue(DWORD inValue)
     pumpMessages();
     T value{};
     DWORD result = 0;
+    m_lastReadOk = false;
     if (!FSUIPC_Read(inValue, sizeof(T), &value, result)) {
         setStatusLine(std::string("Unable to Read: ") + resultTextOf(result));
         return T{};
     }
     if (!processRequests("Unable to Process: ", result))
         return T{};
+    m_lastReadOk = true;
     return value;
 }
 

@@ -35,6 +35,9 @@ public:
     std::string ReadStr12(DWORD inValue);
     std::string ReadStr24(DWORD inValue);
     std::string ReadStr256(DWORD inValue);
+    // Whether the last read delivered the simulator's value (false: it gave
+    // the failure value and left its sentence in the status line).
+    bool LastReadOk() const { return m_lastReadOk; }
 
     // Writers stop the refresh timer for their whole run and start it again
     // only while connected with the refresh running ("&Pause" showing).
@@ -66,6 +69,7 @@ protected:
     virtual void waitMilliseconds(DWORD ms);
 
 private:
+    bool m_lastReadOk = false;
     template <typename T> T readValue(DWORD inValue);
     template <std::size_t N> std::string readText(DWORD inValue);
     template <typename T> bool writeValue(DWORD inAddr, T value);

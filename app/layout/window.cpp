@@ -122,14 +122,3 @@ void TfrmACMain::setTabOrder()
     for (int i = 0; i + 1 < stops.size(); ++i)
         QWidget::setTabOrder(stops[i], stops[i + 1]);
 }
-
-void TfrmACMain::connectHandlers()
-{
-    on(TimerOpen, &PanelTimer::OnTimer, &TfrmACMain::TimerOpenTimer);
-    on(TimerUpdateTime, &PanelTimer::OnTimer, &TfrmACMain::TimerUpdateTimeTimer);
-    on(bbtnPause, &QPushButton::clicked, &TfrmACMain::bbtnPauseClick);
-    on(bbtnRefresh, &QPushButton::clicked, &TfrmACMain::bbtnRefreshClick);
-    on(bbtnSettings, &QPushButton::clicked, &TfrmACMain::bbtnSettingsClick);
-    on(bbtnAbout, &QPushButton::clicked, &TfrmACMain::bbtnAboutClick);
-    on(bbtnClose, &QPushButton::clicked, &TfrmACMain::btnCloseClick);
-}

@@ -56,6 +56,19 @@ constexpr std::int64_t T(double x)
     return static_cast<std::int64_t>(x);
 }
 
+// N and T for values that go on as 32-bit integers (knob positions, label
+// numbers, 32-bit offsets): beyond the 32-bit range the result is its limit.
+constexpr std::int32_t saturate32(std::int64_t v)
+{
+    if (v > std::numeric_limits<std::int32_t>::max())
+        return std::numeric_limits<std::int32_t>::max();
+    if (v < std::numeric_limits<std::int32_t>::min())
+        return std::numeric_limits<std::int32_t>::min();
+    return static_cast<std::int32_t>(v);
+}
+constexpr std::int32_t N32(double x) { return saturate32(N(x)); }
+constexpr std::int32_t T32(double x) { return saturate32(T(x)); }
+
 // --- angles: 360 degrees = 65536 ------------------------------------------
 constexpr double angle16ToDegrees(std::int32_t v) { return v * 360.0 / 65536.0; }
 // Wraps into one turn, the unsigned 16-bit form (reinterpret as signed for

@@ -13,26 +13,6 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
-TEST(Conversions, IntegersAndFloatsOrTheirMessages)
-{
-    EXPECT_EQ(StrToInt(QStringLiteral("270")), 270);
-    EXPECT_EQ(StrToInt(QStringLiteral(" -10 ")), -10);
-    EXPECT_EQ(StrToInt(QStringLiteral("$1F")), 31);
-    EXPECT_DOUBLE_EQ(StrToFloat(QStringLiteral("1013.9")), 1013.9);
-    EXPECT_DOUBLE_EQ(StrToFloat(QStringLiteral("-0.00")), 0.0);
-    const char *notIntegers[] = {"", "12a", "1.5", "99999999999", "--1"};
-    for (const char *t : notIntegers) {
-        try {
-            StrToInt(QString::fromLatin1(t));
-            ADD_FAILURE() << "accepted " << t;
-        } catch (const EConvertError &e) {
-            EXPECT_EQ(e.message(), QStringLiteral("'%1' is not a valid integer value").arg(QString::fromLatin1(t)));
-        }
-    }
-    EXPECT_THROW(StrToFloat(QStringLiteral("abc")), EConvertError);
-    EXPECT_THROW(StrToFloat(QStringLiteral("nan")), EConvertError);
-}
-
 TEST(ErrorReport, AConversionFailureEndsTheHandlerWithAMessageAndNothingElse)
 {
     FakeDialogs dialogs;

@@ -56,6 +56,9 @@ TEST(KnobScale, CalcPosition)
         {0, 2, 15, 2},   // 1.5 -> 2
         {0, 4, 90, 2},   {5, 5, 17, 5},    {5, 5, -60, 5}, // empty range: always Min
         {10, 0, 240, 10}, {10, 0, -60, 0}, {-16383, 16383, 90, 0},
+        // Wider than 2^31: right of straight up the steps from Min pass 2^31.
+        {INT32_MIN, INT32_MAX, 60, 429496730}, {INT32_MIN, INT32_MAX, -60, INT32_MAX},
+        {INT32_MIN, INT32_MAX, 240, INT32_MIN}, {INT32_MIN, INT32_MAX, 90, 0},
     };
     for (const auto &r : rows)
         EXPECT_EQ(calcPosition(r.angle, r.min, setSteps(r.min, r.max).angleInterval), r.pos)

@@ -55,8 +55,13 @@ std::int32_t calcPosition(int angle, std::int32_t min, float angleInterval)
 {
     if (angleInterval == 0.0f)
         return min;
-    const double units = double(MinAngle - angle) / double(angleInterval);
-    return saturate32(std::int64_t(roundToInt(units)) + min);
+    // Steps from Min can pass 2^31 on a range wider than that: count them in
+    // 64 bits and limit only the position, once Min is added.
+    const double units = roundHalfEven(double(MinAngle - angle) / double(angleInterval));
+    if (std::isnan(units))
+        return min;
+    const double limited = std::clamp(units, -4294967296.0, 4294967296.0);
+    return saturate32(std::int64_t(limited) + min);
 }
 
 std::int32_t clampPosition(std::int32_t position, std::int32_t min, std::int32_t max,

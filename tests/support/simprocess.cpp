@@ -72,6 +72,13 @@ void SimProcess::kill()
     m_buffer.clear();
 }
 
+QStringList SimProcess::takeTraceLines()
+{
+    QStringList lines = traceLines();
+    m_trace.clear();
+    return lines;
+}
+
 void SimProcess::stop()
 {
     if (m_process.state() == QProcess::NotRunning)

@@ -21,6 +21,8 @@ public:
     // Waits until a trace line starting with `prefix` has been seen (false
     // when none came within 10 s).
     bool waitForTrace(const QString &prefix);
+    // The same, handed over: the next call starts from an empty list.
+    QStringList takeTraceLines();
     void stop();
     // Ends the simulator as a crash would: no clean-up at all (SIGKILL).
     void kill();
