@@ -53,10 +53,15 @@ stop_sim() { # $1: KILL or TERM
     exec 3>&-
 }
 
+# Ends what this run started, by process id: the panel first (it closes its
+# link), then Xvfb, then the simulator (SIGTERM stops it cleanly).
 cleanup() {
-    [ -n "$panel" ] && kill -TERM "$panel" 2>/dev/null && sleep 1
-    [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
-    [ -n "$sim" ] && { sim_says quit 2>/dev/null || true; exec 3>&- 2>/dev/null || true; wait "$sim" 2>/dev/null || true; }
+    set +e # whatever has ended already, end the rest
+    if [ -n "$panel" ]; then kill -TERM "$panel" 2>/dev/null && sleep 1; fi
+    if [ -n "$xvfb" ]; then kill -TERM "$xvfb" 2>/dev/null; wait "$xvfb" 2>/dev/null; fi
+    if [ -n "$sim" ]; then kill -TERM "$sim" 2>/dev/null; wait "$sim" 2>/dev/null; fi
+    exec 3>&- 2>/dev/null
+    panel="" xvfb="" sim=""
     true
 }
 trap cleanup EXIT
