@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds Veltrano, starts the stand-in simulator and the panel against it,
-# and stops the simulator when the panel closes.
+# and stops the simulator when the panel closes. The simulator flies the
+# cruise scenario unless the arguments choose another.
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/setup.sh
@@ -10,7 +11,12 @@ build_tree build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 # The simulator keeps serving until told to quit; its input stays open on a fifo.
 workdir=$(mktemp -d)
 mkfifo "$workdir/sim.in"
-build/simulator/veltrano-sim "$@" <"$workdir/sim.in" >"$workdir/sim.out" &
+sim_args=("$@")
+case " $* " in
+*" --scenario "*) ;;
+*) sim_args+=(--scenario cruise) ;;
+esac
+build/simulator/veltrano-sim "${sim_args[@]}" <"$workdir/sim.in" >"$workdir/sim.out" &
 sim=$!
 exec 3>"$workdir/sim.in"
 cleanup() {

@@ -2,12 +2,14 @@
 #include "closeonsignal.h"
 #include "singleinstance.h"
 #include "uACMainForm.h"
+#include "fonts/panelfonts.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    panelfonts::registerPanelFonts();
     // The application's title. (A display name would also be appended to
     // every window caption, "Veltrano - Connected" included.)
     QApplication::setApplicationName(QStringLiteral("Veltrano"));

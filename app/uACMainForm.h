@@ -114,6 +114,11 @@ public:
     void tmEngineCycleTimer(QObject *Sender);
     void knbEngSelChange(QObject *Sender);
     void cbxScanEngClick(QObject *Sender);
+    // For the aircraft reader: whether engine scanning is offered. A box
+    // left disabled is also unticked, so no scan runs behind it.
+    void enableEngineScan(bool enabled);
+    void readEngineColumn(int engine); // EngineInfo1..4: the column of engine 1..4
+    bool tempInCelsius() const;        // rgTemp: item 1 Celsius, anything else Fahrenheit
 
     // Switch toggles (controls/switches.cpp).
     void connectSwitches();
@@ -169,6 +174,12 @@ public:
     void eADFFreqChange(QObject *Sender);
     void knbADFClick(QObject *Sender);
     void eADFFreqClick(QObject *Sender);
+    // Typed frequencies: while the user types in a standby or ADF edit the
+    // readout leaves that edit alone (showFrequency); Return, or leaving the
+    // edit after typing in it, writes the typed text through the edit's own
+    // change handler.
+    void showFrequency(PanelEdit *edit, const QString &text);
+    void commitTypedFrequency(QObject *Sender);
 
     // Autopilot settings, write intent and knob-click cancel (controls/autopilot.cpp).
     void connectAutopilot();
@@ -260,6 +271,8 @@ public:
     void ePitchChange(QObject *Sender);
     void eHdgChange(QObject *Sender);
     void eWinddirChange(QObject *Sender);
+    // The altimeter to the present QNH: the knob's middle click, and key B.
+    void setKollsmanToQnh();
     // gbFlight's drag-over: every dragged object is accepted.
     void Label24DragOver(QObject *Sender, QObject *Source, int X, int Y, bool &Accept);
 

@@ -4,6 +4,7 @@
 #include "aircraftpresets.h"
 
 #include "catalogue.h"
+#include "geo.h"
 #include "offsetspace.h"
 #include "simclock.h"
 #include "simlink/bcd.h"
@@ -53,13 +54,9 @@ private:
     std::set<std::uint16_t> m_written;
 };
 
-double wrap360(double degrees)
-{
-    const double r = std::fmod(degrees, 360.0);
-    return r < 0 ? r + 360.0 : r;
-}
+} // namespace
 
-int season(int month)
+int seasonOfMonth(int month)
 {
     if (month == 12 || month <= 2)
         return 0;
@@ -67,6 +64,8 @@ int season(int month)
         return 1;
     return month <= 8 ? 2 : 3;
 }
+
+namespace {
 
 void fillInstruments(Filler &f, const AircraftPreset &p, double magneticHeading)
 {
@@ -279,7 +278,7 @@ void fillDescription(Filler &f, const AircraftPreset &p, const PresetDate &d)
     f.set(var::DateYear, d.year);
     f.set(var::DayOfYear, d.dayOfYear);
     f.set(var::Year, d.year);
-    f.set(var::Season, season(d.month));
+    f.set(var::Season, seasonOfMonth(d.month));
     f.set(var::AutoRudder, 0);
     f.setFloat(var::StallSpeedFlaps, conv::knotsToFeetPerSecond(p.vs0Kts));
     f.setFloat(var::StallSpeedClean, conv::knotsToFeetPerSecond(p.vs1Kts));
@@ -314,7 +313,7 @@ void fillDescription(Filler &f, const AircraftPreset &p, const PresetDate &d)
 std::set<std::uint16_t> loadPreset(OffsetSpace &space, const AircraftPreset &preset, const PresetDate &date)
 {
     Filler f(space);
-    const double magneticHeading = wrap360(preset.headingTrue - preset.airport.magVarEast);
+    const double magneticHeading = geo::wrap360(preset.headingTrue - preset.airport.magVarEast);
     fillInstruments(f, preset, magneticHeading);
     fillRoute(f, preset, date);
     fillRadios(f, preset.radios, magneticHeading);

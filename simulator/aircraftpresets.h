@@ -40,6 +40,22 @@ struct PresetTank {
     double fraction; // 0..1
 };
 
+// How the aircraft flies and how its engines run, for the aircraft model.
+struct PresetPerformance {
+    double ratedRpm;         // propeller RPM at full power; turbines: shaft RPM at 100 % N1
+    double idleRpm;
+    double ratedHp;          // per engine; 0 for jets, which show no torque
+    double fullFuelFlowPph;  // per engine, full power at sea level
+    double idleFuelFlowPph;
+    double cruiseAltitudeFt;
+    double cruiseThrottle;   // lever fraction flown in cruise
+    double approachKts;
+    int approachFlaps;       // detent flown on the approach
+    double gearSeconds;      // gear travel, up or down
+    double flapSecondsPerDetent;
+    double liftToDrag;       // in cruise: sets the drag, and with it the thrust the engines give
+};
+
 struct AircraftPreset {
     std::string_view name;
     std::string_view title, captionFirst, captionThird, tailNumber, airline, situationFile;
@@ -61,6 +77,7 @@ struct AircraftPreset {
     std::array<PresetTank, 11> tanks; // in the order of catalogue::FuelTanks
     std::string_view nextWaypoint, destination;
     int nextWaypointEte, destinationEte; // seconds
+    PresetPerformance performance;
 };
 
 // What the presets take from the machine: the date and time they start at.
@@ -70,6 +87,8 @@ struct PresetDate {
     int secondsOfDay;
 };
 PresetDate todayLocal();
+// 0 winter, 1 spring, 2 summer, 3 fall, as the season offset holds it.
+int seasonOfMonth(int month);
 
 std::span<const AircraftPreset> aircraftPresets();
 const AircraftPreset *findPreset(std::string_view name);

@@ -50,7 +50,7 @@ int main(int argc, char **argv)
     if (!options) {
         std::fprintf(stderr, "veltrano-sim: %s\n"
                              "usage: veltrano-sim [--class UIPCMAIN|FS98MAIN] [--version 0xNNNNNNNN] [--sim N] "
-                             "[--aircraft NAME]\n",
+                             "[--aircraft NAME] [--scenario parked|taxi|cruise|approach]\n",
                      error.c_str());
         return 2;
     }

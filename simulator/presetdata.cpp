@@ -40,6 +40,9 @@ const AircraftPreset kPresets[] = {
         .tanks = {{none, none, none, {26, 0.75}, {26, 0.75}, none, none, none, none, none, none}},
         .nextWaypoint = "PAE", .destination = "KPAE",
         .nextWaypointEte = 900, .destinationEte = 1500,
+        .performance = {.ratedRpm = 2700, .idleRpm = 650, .ratedHp = 180, .fullFuelFlowPph = 60, .idleFuelFlowPph = 6,
+                        .cruiseAltitudeFt = 4500, .cruiseThrottle = 0.75, .approachKts = 70,
+                        .approachFlaps = 2, .gearSeconds = 0, .flapSecondsPerDetent = 3, .liftToDrag = 10},
     },
     {
         .name = "baron",
@@ -72,6 +75,9 @@ const AircraftPreset kPresets[] = {
         .tanks = {{none, none, none, {71, 0.9}, {71, 0.9}, {26, 0.5}, none, {26, 0.5}, none, none, none}},
         .nextWaypoint = "BTG", .destination = "KPDX",
         .nextWaypointEte = 1800, .destinationEte = 3600,
+        .performance = {.ratedRpm = 2700, .idleRpm = 700, .ratedHp = 300, .fullFuelFlowPph = 120, .idleFuelFlowPph = 9,
+                        .cruiseAltitudeFt = 8500, .cruiseThrottle = 0.75, .approachKts = 105,
+                        .approachFlaps = 1, .gearSeconds = 6, .flapSecondsPerDetent = 4, .liftToDrag = 11},
     },
     {
         .name = "b727",
@@ -104,6 +110,9 @@ const AircraftPreset kPresets[] = {
         .tanks = {{{4400, 0.35}, none, none, {1850, 0.8}, {1850, 0.8}, none, none, none, none, none, none}},
         .nextWaypoint = "MERIT", .destination = "KBOS",
         .nextWaypointEte = 600, .destinationEte = 3300,
+        .performance = {.ratedRpm = 8600, .idleRpm = 1900, .ratedHp = 0, .fullFuelFlowPph = 9000, .idleFuelFlowPph = 1000,
+                        .cruiseAltitudeFt = 31000, .cruiseThrottle = 0.8, .approachKts = 140,
+                        .approachFlaps = 5, .gearSeconds = 8, .flapSecondsPerDetent = 5, .liftToDrag = 15},
     },
     {
         .name = "b747",
@@ -137,6 +146,9 @@ const AircraftPreset kPresets[] = {
                   {1322, 1.0}, none, none}},
         .nextWaypoint = "CPT", .destination = "KJFK",
         .nextWaypointEte = 720, .destinationEte = 25200,
+        .performance = {.ratedRpm = 3300, .idleRpm = 700, .ratedHp = 0, .fullFuelFlowPph = 20000, .idleFuelFlowPph = 1800,
+                        .cruiseAltitudeFt = 35000, .cruiseThrottle = 0.85, .approachKts = 150,
+                        .approachFlaps = 5, .gearSeconds = 10, .flapSecondsPerDetent = 6, .liftToDrag = 17},
     },
 };
 

@@ -1,7 +1,9 @@
 #pragma once
-// The simulator's time of day: starts from the machine's local time, runs in
-// real time, is re-based when the panel sets it, and stands still while the
-// simulation is paused. The time source is injectable so tests need no waits.
+// The simulator's time: simulated time runs at the simulation rate (256 =
+// real time, 512 twice as fast, 0 stopped) from an injectable source, so
+// tests need no waits. The time of day starts from the machine's local time,
+// runs on simulated time and is re-based when the panel sets it; the
+// aircraft model is stepped on the same simulated time.
 #include <chrono>
 #include <cstdint>
 #include <functional>
@@ -12,13 +14,22 @@ public:
     using Source = std::function<TimePoint()>;
 
     static constexpr int kDay = 24 * 3600;
+    static constexpr int kRealTime = 256;
 
     explicit SimClock(int secondsOfDay, Source now = {});
 
     int secondsOfDay() const; // 0..86399
     void set(int secondsOfDay); // any value; wrapped into one day
-    void setPaused(bool paused);
-    bool paused() const { return m_paused; }
+
+    // Rate x 256 as the simulation rate offset holds it; 0 or less stops
+    // the time.
+    void setRate(int rate256);
+    int rate() const { return m_rate; }
+    bool paused() const { return m_rate == 0; }
+
+    // Simulated microseconds since the clock was made: never goes back,
+    // whatever the time of day is set to.
+    std::int64_t simulatedMicros() const;
 
     // The machine's local time of day.
     static int localSecondsOfDay();
@@ -27,9 +38,10 @@ private:
     TimePoint now() const;
 
     Source m_now;
-    TimePoint m_base;
-    std::int64_t m_baseSeconds = 0;
-    bool m_paused = false;
+    TimePoint m_anchor;             // real time of the last rate change
+    std::int64_t m_anchorMicros = 0; // simulated time then
+    std::int64_t m_dayOffsetMicros = 0; // time of day minus simulated time
+    int m_rate = kRealTime;
 };
 
 // {hour, minute, second} of a time of day.

@@ -1,7 +1,10 @@
 #include "simcommands.h"
 
 #include "aircraftpresets.h"
+#include "scenarios.h"
 
+#include <charconv>
+#include <cmath>
 #include <cstdio>
 
 namespace cmd {
@@ -69,6 +72,31 @@ std::optional<std::uint32_t> parseDecimal(std::string_view text, std::uint32_t m
     return static_cast<std::uint32_t>(value);
 }
 
+std::optional<std::int64_t> parseInteger(std::string_view text)
+{
+    if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
+        std::uint64_t value = 0;
+        const auto [end, error] = std::from_chars(text.data() + 2, text.data() + text.size(), value, 16);
+        if (error != std::errc() || end != text.data() + text.size())
+            return std::nullopt;
+        return static_cast<std::int64_t>(value);
+    }
+    std::int64_t value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size())
+        return std::nullopt;
+    return value;
+}
+
+std::optional<double> parseReal(std::string_view text)
+{
+    double value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size() || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
 std::optional<std::vector<std::uint8_t>> parseHexBytes(std::string_view text)
 {
     if (text.empty() || text.size() % 2)
@@ -110,7 +138,8 @@ std::optional<SimulatorOptions> parseOptions(std::span<const std::string_view> a
     SimulatorOptions options;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string_view option = args[i];
-        if (option != "--class" && option != "--version" && option != "--sim" && option != "--aircraft") {
+        if (option != "--class" && option != "--version" && option != "--sim" && option != "--aircraft" &&
+            option != "--scenario") {
             error = "unknown option " + std::string(option);
             return std::nullopt;
         }
@@ -145,6 +174,12 @@ std::optional<SimulatorOptions> parseOptions(std::span<const std::string_view> a
                 return std::nullopt;
             }
             options.aircraft = std::string(value);
+        } else if (option == "--scenario") {
+            if (!scenarioNamed(value)) {
+                error = "unknown scenario '" + std::string(value) + "' (parked, taxi, cruise or approach)";
+                return std::nullopt;
+            }
+            options.scenario = std::string(value);
         }
     }
     return options;

@@ -14,9 +14,13 @@ struct SimulatorOptions {
     std::uint32_t version = 0x49740000;   // shows as FSUIPC: 4.974
     std::uint16_t simIndex = 8;           // FSX
     std::string aircraft = "c172";
+    // The flight to start in (parked, taxi, cruise, approach), flying; none:
+    // the aircraft parked as its preset has it, with the model frozen.
+    std::string scenario;
 };
 
-// --class UIPCMAIN|FS98MAIN, --version 0xNNNNNNNN, --sim N, --aircraft NAME.
+// --class UIPCMAIN|FS98MAIN, --version 0xNNNNNNNN, --sim N, --aircraft NAME,
+// --scenario NAME.
 // Arguments after the program name. Empty on error, with the reason.
 std::optional<SimulatorOptions> parseOptions(std::span<const std::string_view> args, std::string &error);
 
@@ -29,6 +33,10 @@ std::vector<std::string_view> split(std::string_view line);
 std::optional<std::uint32_t> parseHexNumber(std::string_view text, std::uint32_t max);
 // Plain decimal digits, at most max.
 std::optional<std::uint32_t> parseDecimal(std::string_view text, std::uint32_t max);
+// A whole number, decimal with an optional minus sign or 0x hexadecimal.
+std::optional<std::int64_t> parseInteger(std::string_view text);
+// A finite decimal number.
+std::optional<double> parseReal(std::string_view text);
 // Pairs of hex digits, either case, at least one byte.
 std::optional<std::vector<std::uint8_t>> parseHexBytes(std::string_view text);
 

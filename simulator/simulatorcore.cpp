@@ -7,6 +7,9 @@
 namespace {
 
 constexpr std::uint32_t kMaxLateMs = 3600 * 1000;
+// After a quiet spell the model makes up at most this many steps (a
+// minute), so one request never waits on hours of flying.
+constexpr std::int64_t kMaxCatchUpSteps = 20 * 60;
 
 PresetDate withTime(PresetDate date, int secondsOfDay)
 {
@@ -25,6 +28,8 @@ SimulatorCore::SimulatorCore(const SimulatorOptions &options, SimClock::Source n
     registerEffects();
     const AircraftPreset *preset = findPreset(options.aircraft);
     std::lock_guard lock(m_mutex);
+    m_scenario = scenarioNamed(options.scenario);
+    m_frozen = !m_scenario; // without a scenario the preset stands still until told
     loadAircraft(preset ? *preset : *findPreset(kDefaultAircraft));
 }
 
@@ -35,10 +40,11 @@ void SimulatorCore::registerEffects()
         const auto b = space.bytes(var::ClockHour.offset, 3);
         m_clock.set(b[0] * 3600 + b[1] * 60 + b[2]);
     });
-    // A rate of 0 is the pause: the clock stands still until it is resumed.
+    // The rate runs the clock and the model: 256 real time, 0 stopped.
     m_effects.add(var::SimulationRate.offset, var::SimulationRate.size, [this](OffsetSpace &space, const WriteEvent &) {
-        m_clock.setPaused(space.get(var::SimulationRate) == 0);
+        m_clock.setRate(int(space.get(var::SimulationRate)));
     });
+    AircraftModel::addWriteAnswers(m_effects);
     // The client version lies inside the identifier. The panel's write is
     // taken as the client version and never shows through the identifier, so
     // a later handshake still finds 0xFADE; the operator may change both.
@@ -71,8 +77,25 @@ void SimulatorCore::loadAircraft(const AircraftPreset &preset)
     m_space.clear();
     loadPreset(m_space, preset, withTime(m_date, m_clock.secondsOfDay()));
     writeHandshake();
-    m_clock.setPaused(m_space.get(var::SimulationRate) == 0);
+    m_clock.setRate(int(m_space.get(var::SimulationRate)));
     m_aircraft = std::string(preset.name);
+    m_preset = &preset;
+    m_model.load(preset, m_space);
+    if (m_scenario)
+        m_model.applyScenario(*m_scenario, m_space);
+    restartSteps();
+}
+
+void SimulatorCore::restartSteps() { m_stepsTaken = m_clock.simulatedMicros() / AircraftModel::kStepMicros; }
+
+void SimulatorCore::catchUp()
+{
+    refreshClock();
+    const std::int64_t due = m_clock.simulatedMicros() / AircraftModel::kStepMicros;
+    if (m_frozen || due - m_stepsTaken > kMaxCatchUpSteps)
+        m_stepsTaken = m_frozen ? due : due - kMaxCatchUpSteps;
+    for (; m_stepsTaken < due; ++m_stepsTaken)
+        m_model.step(m_space);
 }
 
 int SimulatorCore::processBlock(std::span<std::uint8_t> bytes)
@@ -85,7 +108,7 @@ int SimulatorCore::processBlock(std::span<std::uint8_t> bytes)
             ++m_refused;
             return 0;
         }
-        refreshClock();
+        catchUp();
         const bool tracing = m_trace;
         block::apply(bytes, m_records, m_space, [&](std::uint32_t offset, std::span<const std::uint8_t> data) {
             m_effects.run(m_space, {offset, static_cast<std::uint32_t>(data.size()), WriteSource::Panel});
@@ -123,6 +146,16 @@ std::string SimulatorCore::command(std::string_view line)
         return faultCommand(words);
     if (verb == "aircraft")
         return aircraftCommand(words);
+    if (verb == "scenario")
+        return scenarioCommand(words);
+    if (verb == "fail")
+        return failCommand(words);
+    if (verb == "freeze")
+        return freezeCommand(words);
+    if (verb == "step")
+        return stepCommand(words);
+    if (verb == "set")
+        return setCommand(words);
     if (verb == "quit" && words.size() == 1) {
         m_quit = true;
         return "OK";
@@ -158,7 +191,7 @@ std::string SimulatorCore::writeCommand(std::span<const std::string_view> words)
     if (!OffsetSpace::contains(*offset, data->size()))
         return "ERR offset + length past 0xFFFF";
     std::lock_guard lock(m_mutex);
-    refreshClock();
+    catchUp();
     m_space.write(*offset, *data);
     m_effects.run(m_space, {*offset, static_cast<std::uint32_t>(data->size()), WriteSource::Command});
     return "OK";
@@ -248,7 +281,7 @@ void SimulatorCore::setTraceSink(TraceSink sink)
 std::vector<std::uint8_t> SimulatorCore::peek(std::uint32_t offset, std::uint32_t size)
 {
     std::lock_guard lock(m_mutex);
-    refreshClock();
+    catchUp();
     const auto b = m_space.bytes(offset, size);
     return {b.begin(), b.end()};
 }
@@ -264,3 +297,10 @@ std::string SimulatorCore::aircraft() const
     std::lock_guard lock(m_mutex);
     return m_aircraft;
 }
+
+bool SimulatorCore::frozen() const
+{
+    std::lock_guard lock(m_mutex);
+    return m_frozen;
+}
+

@@ -1,11 +1,18 @@
 #pragma once
 // The stand-in simulator without its window: the offset space with the
-// handshake registers, the running clock, the aircraft, the write effects,
-// the fault modes and the operator's commands. The serving window (see
-// standinsimulator.h) hands it each block; tests drive it directly.
+// handshake registers, the running clock, the aircraft and its model, the
+// write effects, the fault modes and the operator's commands. The serving
+// window (see standinsimulator.h) hands it each block; tests drive it
+// directly.
+//
+// The model is stepped lazily: before a block or a command is served, it
+// makes up the 20 Hz steps that simulated time has run since (at most a
+// minute of them after a quiet spell). Frozen, it takes only the steps the
+// operator asks for.
 //
 // Thread use: processBlock and admit run on the window's serving thread,
 // command on the operator's; one mutex keeps every block and command whole.
+#include "aircraftmodel.h"
 #include "aircraftpresets.h"
 #include "offsetspace.h"
 #include "requestblock.h"
@@ -63,6 +70,7 @@ public:
     std::vector<std::uint8_t> peek(std::uint32_t offset, std::uint32_t size);
     std::uint16_t clientVersion() const;
     std::string aircraft() const;
+    bool frozen() const;
     const SimulatorOptions &options() const { return m_options; }
     std::uint64_t refusedBlocks() const { return m_refused; }
 
@@ -71,11 +79,18 @@ private:
     std::string writeCommand(std::span<const std::string_view> words);
     std::string faultCommand(std::span<const std::string_view> words);
     std::string aircraftCommand(std::span<const std::string_view> words);
+    std::string scenarioCommand(std::span<const std::string_view> words);
+    std::string failCommand(std::span<const std::string_view> words);
+    std::string freezeCommand(std::span<const std::string_view> words);
+    std::string stepCommand(std::span<const std::string_view> words);
+    std::string setCommand(std::span<const std::string_view> words);
 
     // Callers hold m_mutex.
     void loadAircraft(const AircraftPreset &preset);
     void writeHandshake();
     void refreshClock();
+    void catchUp();        // the clock's bytes, then the model's due steps
+    void restartSteps();   // steps are counted from now on
     void registerEffects();
     void emit(const std::vector<std::string> &lines);
 
@@ -90,6 +105,11 @@ private:
     std::uint32_t m_identifier;
     std::uint16_t m_clientVersion = 0;
     std::string m_aircraft;
+    const AircraftPreset *m_preset = nullptr;
+    AircraftModel m_model;
+    std::optional<Scenario> m_scenario;
+    bool m_frozen = true;
+    std::int64_t m_stepsTaken = 0; // in simulated time, kStepMicros each
     TraceSink m_sink;
 
     std::atomic<bool> m_trace{false};

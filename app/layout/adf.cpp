@@ -23,11 +23,10 @@ void TfrmACMain::buildADFGroup()
     gbADF = group(this, "gbADF", QStringLiteral("ADF"), QStringLiteral("ADF Panel"), QRect(765, 420, 137, 224));
     QWidget *g = gbADF;
 
-    // Tuning: hundreds knob, frequency in kHz (written by the handlers only),
-    // tens-and-units knob; both knobs are turned with the mouse wheel.
+    // Tuning: hundreds knob, frequency in kHz (typed, or composed by the
+    // knobs), tens-and-units knob; both knobs are turned with the mouse wheel.
     knbADF2 = knob(g, "knbADF2", {6, 16}, {26, 1, 17, itLine, 4, 2}, QStringLiteral("100s"));
     eADFFreq = edit(g, "eADFFreq", {38, 19, 60, 20}, QStringLiteral("1799.5"), QStringLiteral("ADF Frequency in kHz"));
-    eADFFreq->setReadOnly(true);
     eADFFreq->setAlignment(Qt::AlignCenter);
     knbADF = knob(g, "knbADF", {104, 16}, {26, 0, 99, itLine, 4, 2}, QStringLiteral("10s"));
     caption(g, {4, 43, 30, 11}, QStringLiteral("100s"), Qt::AlignCenter, 9);

@@ -68,3 +68,8 @@ std::int16_t toInt16(std::int64_t value, const QString &text)
         throw EConvertError(integerError(text));
     return static_cast<std::int16_t>(value);
 }
+
+void throwNotInteger(const QString &text)
+{
+    throw EConvertError(integerError(text));
+}

@@ -34,3 +34,7 @@ std::optional<double> tryStrToFloat(const QString &text);
 // came from, never a wrapped write.
 std::int32_t toInt32(std::int64_t value, const QString &text);
 std::int16_t toInt16(std::int64_t value, const QString &text);
+
+// A text whose shape is wrong for the number it should hold (a frequency
+// without its point, a digit too many): the integer conversion's report.
+[[noreturn]] void throwNotInteger(const QString &text);

@@ -7,41 +7,13 @@
 #include "catalogue.h"
 #include "connectedpanel.h"
 #include "knob/tknob.h"
+#include "readfailingwindow.h"
 
 namespace {
 
 class Switches : public ConnectedPanel {
 protected:
     void click(TKnob *k) { emit k->OnClick(k); }
-};
-
-// A window whose next read the simulator refuses while its write goes
-// through: the far end rejects from the read's message pump until the
-// write stops the refresh timer.
-class ReadFailingWindow : public TfrmACMain {
-public:
-    explicit ReadFailingWindow(SimProcess &sim) : m_sim(sim) {}
-    bool failNextRead = false;
-
-protected:
-    void pumpMessages() override
-    {
-        if (failNextRead) {
-            failNextRead = false;
-            m_rejecting = m_sim.command(QStringLiteral("fault reject")) == QLatin1String("OK");
-        }
-        TfrmACMain::pumpMessages();
-    }
-    void stopRefreshTimer() override
-    {
-        if (m_rejecting)
-            m_rejecting = m_sim.command(QStringLiteral("fault none")) != QLatin1String("OK");
-        TfrmACMain::stopRefreshTimer();
-    }
-
-private:
-    SimProcess &m_sim;
-    bool m_rejecting = false;
 };
 
 class FailedReads : public Switches {

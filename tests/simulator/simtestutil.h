@@ -7,11 +7,30 @@
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
+#include <gtest/gtest.h>
 #include <initializer_list>
+#include <memory>
 #include <optional>
 #include <string>
 #include <sys/stat.h>
 #include <vector>
+
+// One command and the answer it should get: exact, or a prefix ending in '*'.
+struct CommandCase {
+    const char *line;
+    const char *answer;
+};
+
+inline void expectAnswer(const CommandCase &c, const std::string &answer)
+{
+    const std::string expected = c.answer;
+    if (!expected.empty() && expected.back() == '*') {
+        EXPECT_EQ(answer.substr(0, expected.size() - 1), expected.substr(0, expected.size() - 1)) << c.line;
+    } else {
+        EXPECT_EQ(answer, expected) << c.line;
+    }
+    EXPECT_EQ(answer.find('\n'), std::string::npos) << c.line;
+}
 
 class BlockBuilder {
 public:
@@ -60,6 +79,26 @@ inline PresetDate testDate(int secondsOfDay = 9 * 3600 + 5 * 60)
 {
     return {2024, 7, 14, 196, secondsOfDay};
 }
+
+// The whole offset space as the core holds it now.
+inline OffsetSpace snapshot(SimulatorCore &core)
+{
+    OffsetSpace s;
+    s.write(0, core.peek(0, OffsetSpace::kSize));
+    return s;
+}
+
+// A simulator core on a clock the test moves by hand, on a fixed day.
+class SimCoreTest : public ::testing::Test {
+protected:
+    ManualClock clock;
+    SimulatorOptions options;
+    std::unique_ptr<SimulatorCore> core;
+
+    void SetUp() override { make(); }
+    void make() { core = std::make_unique<SimulatorCore>(options, clock.source(), testDate()); }
+    std::vector<std::uint8_t> space() { return core->peek(0, OffsetSpace::kSize); }
+};
 
 // A fresh endpoint folder for the test (mode 0700), so runs in parallel never
 // meet each other's windows, atoms or mappings; removed afterwards.

@@ -1,11 +1,13 @@
 // veltrano-sim as a program: started as a child process, awaited through its
 // READY line, driven through standard input, reached through the link.
 #include "SimLinkClient.h"
+#include "catalogue.h"
 #include "simtestutil.h"
 
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <cmath>
 #include <csignal>
 #include <fcntl.h>
 #include <poll.h>
@@ -203,6 +205,93 @@ TEST_F(Program, RefusesBadOptions)
     ASSERT_TRUE(sim.running());
     EXPECT_EQ(sim.line(), ""); // no READY: it never served
     EXPECT_EQ(sim.wait(), 2);
+}
+
+TEST_F(Program, FliesAScenarioAndAnswersTheModelsCommands)
+{
+    SimProcess sim({"--aircraft", "baron", "--scenario", "cruise"});
+    ASSERT_TRUE(sim.running());
+    ASSERT_EQ(sim.line(), "READY UIPCMAIN");
+    EXPECT_EQ(sim.ask("freeze on"), "OK");
+    EXPECT_EQ(sim.ask("read 0x0366 2"), "OK 0000") << "airborne";
+    const std::string before = sim.ask("read 0x0560 8");
+    EXPECT_EQ(sim.ask("step 20"), "OK");
+    EXPECT_NE(sim.ask("read 0x0560 8"), before) << "a second of flight moves it";
+    const std::string frozen = sim.ask("read 0x0560 8");
+    EXPECT_EQ(sim.ask("read 0x0560 8"), frozen) << "and frozen it stays";
+
+    EXPECT_EQ(sim.ask("set ApHeadingTarget 0x4000"), "OK");
+    EXPECT_EQ(sim.ask("read 0x07CC 2"), "OK 0040");
+    EXPECT_EQ(sim.ask("set NoSuchThing 1"), "ERR unknown variable 'NoSuchThing'");
+    EXPECT_EQ(sim.ask("fail engine on"), "OK");
+    EXPECT_EQ(sim.ask("read 0x0B6B 1"), "OK 01");
+    EXPECT_EQ(sim.ask("step 20"), "OK");
+    EXPECT_EQ(sim.ask("read 0x0894 2"), "OK 0000") << "engine 1 stopped";
+    EXPECT_EQ(sim.ask("scenario parked"), "OK");
+    EXPECT_EQ(sim.ask("read 0x0366 2"), "OK 0100");
+    EXPECT_EQ(sim.ask("fail gremlins on").substr(0, 4), "ERR ");
+    sim.send("quit\n");
+    EXPECT_EQ(sim.line(), "OK");
+    EXPECT_EQ(sim.wait(), 0);
+}
+
+TEST_F(Program, StartsFrozenWithoutAScenarioAndRefusesAnUnknownOne)
+{
+    SimProcess sim({});
+    ASSERT_TRUE(sim.running());
+    ASSERT_EQ(sim.line(), "READY UIPCMAIN");
+    EXPECT_EQ(sim.ask("step 1"), "OK") << "stepping needs the freeze the default start has";
+    sim.send("quit\n");
+    EXPECT_EQ(sim.line(), "OK");
+    EXPECT_EQ(sim.wait(), 0);
+
+    SimProcess bad({"--scenario", "landing"});
+    ASSERT_TRUE(bad.running());
+    EXPECT_EQ(bad.line(), "");
+    EXPECT_EQ(bad.wait(), 2);
+}
+
+TEST_F(Program, ThePanelsWritesFlyTheAircraftThroughTheLink)
+{
+    SimProcess sim({"--scenario", "cruise"});
+    ASSERT_TRUE(sim.running());
+    ASSERT_EQ(sim.line(), "READY UIPCMAIN");
+    EXPECT_EQ(sim.ask("freeze on"), "OK");
+    DWORD result = 0;
+    ASSERT_TRUE(FSUIPC_Open(SIM_FSX, result)) << result;
+    auto readDouble = [&](DWORD offset) {
+        double v = 0;
+        EXPECT_TRUE(FSUIPC_Read(offset, 8, &v, result));
+        EXPECT_TRUE(FSUIPC_Process(result));
+        return v;
+    };
+    auto write = [&](DWORD offset, auto value) {
+        EXPECT_TRUE(FSUIPC_Write(offset, sizeof value, &value, result));
+        EXPECT_TRUE(FSUIPC_Process(result));
+    };
+
+    // Heading bug 90 degrees to the right with heading hold on: it turns.
+    const double heading = readDouble(var::Heading);
+    write(var::ApHeadingTarget, std::uint16_t(conv::degreesToAngle16(heading + 90)));
+    EXPECT_EQ(sim.ask("step 400"), "OK");
+    const double turned = std::remainder(readDouble(var::Heading) - heading, 360.0);
+    EXPECT_GT(turned, 45);
+
+    // A throttle pull on engine 1's written lever lowers the RPM.
+    const double rpm = readDouble(var::PropellerRpm[0]);
+    write(var::ThrottleLeverSet1, std::int16_t(conv::percentToLever(30)));
+    EXPECT_EQ(sim.ask("step 100"), "OK");
+    EXPECT_LT(readDouble(var::PropellerRpm[0]), rpm - 300);
+
+    // Avionics off: the receivers go dark.
+    write(var::AvionicsMaster, std::uint32_t(0));
+    EXPECT_EQ(sim.ask("step 1"), "OK");
+    std::uint32_t nav1 = 1, vor1 = 1;
+    ASSERT_TRUE(FSUIPC_Read(var::Nav1Present, 4, &nav1, result));
+    ASSERT_TRUE(FSUIPC_Read(var::Vor1Signal, 4, &vor1, result));
+    ASSERT_TRUE(FSUIPC_Process(result));
+    EXPECT_EQ(nav1, 0u);
+    EXPECT_EQ(vor1, 0u);
 }
 
 TEST_F(Program, SurvivesItsAtomTableCutShortUnderALiveLink)

@@ -3,6 +3,7 @@
 // activates the window against a running veltrano-sim and lets N refresh
 // ticks run. A development tool; the panel itself reads no command line.
 #include "adapters/paneltimer.h"
+#include "fonts/panelfonts.h"
 #include "inventory.h"
 #include "uACMainForm.h"
 
@@ -18,6 +19,7 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    panelfonts::registerPanelFonts();
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Lists every named control of the Veltrano panel."));
     parser.addHelpOption();
