@@ -1,4 +1,5 @@
 // Process entry: one panel window and the message loop. No command line is read.
+#include "closeonsignal.h"
 #include "singleinstance.h"
 #include "uACMainForm.h"
 #include "fonts/panelfonts.h"
@@ -19,6 +20,8 @@ int main(int argc, char *argv[])
         return 0;
 
     TfrmACMain window;
+    // Told to end (SIGTERM, SIGINT, SIGHUP), the panel closes as by its button.
+    CloseOnSignal closeOnSignal(&window);
     instance.serve(&window);
     window.show();
     // Ask for the focus as well: without a window manager (a bare X server)

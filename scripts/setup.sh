@@ -5,7 +5,8 @@
 set -euo pipefail
 
 packages=(cmake ninja-build g++ qt6-base-dev libjpeg62-turbo-dev libasound2-dev
-          libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth fonts-dejavu-core)
+          libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth fonts-dejavu-core
+          clang libclang-rt-14-dev)
 
 ensure_packages() {
     local missing=()

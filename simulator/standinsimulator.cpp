@@ -4,9 +4,15 @@ namespace {
 
 constexpr const char *kMessageName = "FsasmLib:IPC";
 
-std::string lastErrorText(const char *what)
+// What failed, and why in words when the endpoint may not be used there;
+// otherwise the layer's error number.
+std::string failureText(const std::string &what, const std::string &windowClass)
 {
-    return std::string(what) + " (error " + std::to_string(win::GetLastError()) + ")";
+    const win::DWORD code = win::GetLastError();
+    if (code == win::ERROR_CLASS_ALREADY_EXISTS)
+        return what + ": a far end of class " + windowClass + " is serving already";
+    const std::string why = win::posix::endpointProblem(windowClass);
+    return why.empty() ? what + " (error " + std::to_string(code) + ")" : what + ": " + why;
 }
 
 } // namespace
@@ -24,7 +30,7 @@ bool StandInSimulator::start(const SimulatorOptions &options, std::string *error
     m_message = win::RegisterWindowMessage(kMessageName);
     if (m_message == 0) {
         if (error)
-            *error = lastErrorText("cannot register the message");
+            *error = failureText("cannot register the message", options.windowClass);
         return false;
     }
     m_core = std::make_unique<SimulatorCore>(options);
@@ -45,7 +51,7 @@ bool StandInSimulator::openWindow(std::string *error)
                                            return onMessage(msg, wParam);
                                        });
     if (!m_window && error)
-        *error = lastErrorText(("cannot create window " + m_core->options().windowClass).c_str());
+        *error = failureText("cannot create window " + m_core->options().windowClass, m_core->options().windowClass);
     return m_window != nullptr;
 }
 

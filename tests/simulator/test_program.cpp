@@ -293,3 +293,18 @@ TEST_F(Program, ThePanelsWritesFlyTheAircraftThroughTheLink)
     EXPECT_EQ(nav1, 0u);
     EXPECT_EQ(vor1, 0u);
 }
+
+TEST_F(Program, SurvivesItsAtomTableCutShortUnderALiveLink)
+{
+    SimProcess sim({});
+    ASSERT_TRUE(sim.running());
+    ASSERT_EQ(sim.line(), "READY UIPCMAIN");
+    DWORD result = 0;
+    ASSERT_TRUE(FSUIPC_Open(SIM_ANY, result)) << result; // the far end now knows the panel's atom
+    ASSERT_EQ(::truncate((dir.path() + "/veltrano/atoms").c_str(), 0), 0);
+    std::int16_t brake = 0;
+    ASSERT_TRUE(FSUIPC_Read(0x0BC8, 2, &brake, result));
+    EXPECT_FALSE(FSUIPC_Process(result)); // the atom is gone with the table
+    EXPECT_EQ(result, FSUIPC_ERR_DATA);
+    EXPECT_EQ(sim.ask("read 0x0BC8 2"), "OK ff7f"); // and the far end is still there
+}

@@ -171,6 +171,20 @@ TEST_F(StandIn, StandsForANetworkClientAndRefusesASecondFarEndOfItsClass)
     StandInSimulator second;
     std::string error;
     EXPECT_FALSE(second.start(options, &error));
-    EXPECT_FALSE(error.empty());
+    EXPECT_EQ(error, "cannot create window FS98MAIN: a far end of class FS98MAIN is serving already");
     EXPECT_EQ(readSmlInt(var::ParkingBrake), 32767) << "the first keeps serving";
+}
+
+TEST_F(StandIn, AnEndpointItMayNotUseIsRefusedWithTheReason)
+{
+    // Any reason the layer gives will do (the layer's own tests go through them).
+    FreshRuntimeDir own;
+    const std::string folder = own.path() + "/veltrano";
+    ASSERT_EQ(::mkdir(folder.c_str(), 0700), 0);
+    ASSERT_EQ(::symlink("/dev/null", (folder + "/window.UIPCMAIN").c_str()), 0);
+    StandInSimulator refused;
+    std::string error;
+    EXPECT_FALSE(refused.start({}, &error));
+    EXPECT_EQ(error, "cannot create window UIPCMAIN: " + folder + "/window.UIPCMAIN is a symbolic link, not a "
+                     "window's socket");
 }
