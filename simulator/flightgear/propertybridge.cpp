@@ -85,8 +85,20 @@ void PropertyBridge::drainWake()
 
 std::string PropertyBridge::aircraft() const
 {
-    std::lock_guard lock(m_aircraftMutex);
+    std::lock_guard lock(m_stateMutex);
     return m_aircraft;
+}
+
+std::uint64_t PropertyBridge::refreshes() const
+{
+    std::lock_guard lock(m_stateMutex);
+    return m_refreshes;
+}
+
+bool PropertyBridge::waitForRefresh(std::uint64_t beyond, std::chrono::milliseconds limit) const
+{
+    std::unique_lock lock(m_stateMutex);
+    return m_refreshed.wait_for(lock, limit, [&] { return m_refreshes > beyond; });
 }
 
 void PropertyBridge::pause(int ms)
@@ -135,34 +147,35 @@ void PropertyBridge::run()
     bool toldUnreachable = false;
     while (!m_stop) {
         std::string error, aircraft;
-        if (!openChannels(aircraft, error)) {
-            closeChannels();
-            if (!toldUnreachable)
-                m_say("FLIGHTGEAR unreachable at " + where + ": " + error + "; retrying");
-            toldUnreachable = true;
-            pause(retryMs);
-            retryMs = std::min(retryMs * 2, m_settings.maxRetryMs);
+        if (openChannels(aircraft, error)) {
+            {
+                std::lock_guard lock(m_stateMutex);
+                m_aircraft = aircraft;
+            }
+            m_paths = m_core.useRows(m_table.rowsFor(aircraft));
+            m_told = "FLIGHTGEAR connected to " + where + ": aircraft " + (aircraft.empty() ? "unknown" : aircraft) +
+                     (m_table.aircraft.count(aircraft) ? " (its own rows)" : " (general rows)") + ", " +
+                     std::to_string(m_paths.size()) + " properties at " + std::to_string(m_settings.refreshHz) +
+                     " Hz over " + std::to_string(m_channels.size()) + " channels";
+            error = serve(m_paths);
+        }
+        closeChannels();
+        if (m_stop)
+            break;
+        if (m_connected) {
+            // Told once the first refresh came back: data flows.
+            m_connected = false;
+            m_core.setSimulatorPresent(false);
+            m_say("FLIGHTGEAR lost: " + error + "; serving the last values, reconnecting");
+            toldUnreachable = false;
+            retryMs = m_settings.firstRetryMs;
             continue;
         }
-        toldUnreachable = false;
-        retryMs = m_settings.firstRetryMs;
-        {
-            std::lock_guard lock(m_aircraftMutex);
-            m_aircraft = aircraft;
-        }
-        const bool ownRows = m_table.aircraft.count(aircraft) > 0;
-        const std::vector<std::string> paths = m_core.useRows(m_table.rowsFor(aircraft));
-        ++m_connections;
-        m_say("FLIGHTGEAR connected to " + where + ": aircraft " + (aircraft.empty() ? "unknown" : aircraft) +
-              (ownRows ? " (its own rows)" : " (general rows)") + ", " + std::to_string(paths.size()) +
-              " properties at " + std::to_string(m_settings.refreshHz) + " Hz over " +
-              std::to_string(m_channels.size()) + " channels");
-        const std::string why = serve(paths);
-        m_connected = false;
-        m_core.setSimulatorPresent(false);
-        closeChannels();
-        if (!m_stop)
-            m_say("FLIGHTGEAR lost: " + why + "; serving the last values, reconnecting");
+        if (!toldUnreachable)
+            m_say("FLIGHTGEAR unreachable at " + where + ": " + error + "; retrying");
+        toldUnreachable = true;
+        pause(retryMs);
+        retryMs = std::min(retryMs * 2, m_settings.maxRetryMs);
     }
 }
 
@@ -265,8 +278,15 @@ std::string PropertyBridge::serve(const std::vector<std::string> &paths)
             generation = 0;
             if (!m_connected) {
                 m_connected = true;
+                ++m_connections;
                 m_core.setSimulatorPresent(true); // the cache holds FlightGear's values now
+                m_say(m_told);
             }
+            {
+                std::lock_guard lock(m_stateMutex);
+                ++m_refreshes;
+            }
+            m_refreshed.notify_all();
         }
     }
     return "stopped";

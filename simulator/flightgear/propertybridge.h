@@ -19,6 +19,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <condition_variable>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -75,6 +76,10 @@ public:
     void wake();
 
     bool connected() const { return m_connected; }
+    // Refreshes applied so far; waits until more than `beyond` have been
+    // (false when the limit passes first).
+    std::uint64_t refreshes() const;
+    bool waitForRefresh(std::uint64_t beyond, std::chrono::milliseconds limit) const;
     std::string aircraft() const;
     LatencyRecord::Summary latency() const { return m_latency.summary(); }
     std::uint64_t connections() const { return m_connections; }
@@ -96,6 +101,8 @@ private:
     const BridgeSettings m_settings;
     const Say m_say;
     std::vector<std::unique_ptr<PropsConnection>> m_channels;
+    std::vector<std::string> m_paths; // of the present connection
+    std::string m_told;               // said on its first refresh
     std::unordered_map<std::string, std::size_t> m_channelOfPath;
     LatencyRecord m_latency;
     int m_wakeFd = -1;
@@ -103,7 +110,9 @@ private:
     std::atomic<bool> m_stop{false};
     std::atomic<bool> m_connected{false};
     std::atomic<std::uint64_t> m_connections{0};
-    mutable std::mutex m_aircraftMutex;
+    mutable std::mutex m_stateMutex;
+    mutable std::condition_variable m_refreshed;
+    std::uint64_t m_refreshes = 0;
     std::string m_aircraft;
 };
 

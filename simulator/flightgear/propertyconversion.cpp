@@ -221,8 +221,9 @@ std::vector<PropertySet> setsFor(const PropertyRow &row, OffsetSpace &space, con
     case Conversion::Clear: return {{p[0], truth(raw == 0)}};
     case Conversion::Bit: {
         const bool on = (std::int64_t(raw) >> row.bit) & 1;
+        // A light FlightGear does not have is not made up to be switched off.
         const auto now = propertyNumber(current(p[0]));
-        if (now && (*now != 0) == on)
+        if (now ? (*now != 0) == on : !on)
             return {};
         return {{p[0], truth(on)}};
     }

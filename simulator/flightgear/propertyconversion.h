@@ -37,7 +37,7 @@ using CurrentText = std::function<std::string_view(std::string_view path)>;
 
 // The sets for the row's variable as it now stands in the space. A bit row
 // sends its property only when the bit differs from the property's current
-// value; a swap row exchanges the current texts when its bit is set, and
+// value (a property with no value yet only to switch it on); a swap row exchanges the current texts when its bit is set, and
 // clears that bit in the space as the swap is done.
 std::vector<PropertySet> setsFor(const PropertyRow &row, OffsetSpace &space, const CurrentText &current);
 

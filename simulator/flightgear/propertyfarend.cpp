@@ -1,21 +1,6 @@
 #include "propertyfarend.h"
 
-#include <algorithm>
-
 namespace fg {
-
-std::vector<std::string> readPathsOf(const PropertyRow &row)
-{
-    if (row.conversion != Conversion::Count)
-        return row.paths;
-    std::vector<std::string> paths;
-    for (char engine = '0'; engine < '4'; ++engine) {
-        std::string p = row.paths[0];
-        std::replace(p.begin(), p.end(), '#', engine);
-        paths.push_back(std::move(p));
-    }
-    return paths;
-}
 
 PropertyFarEnd::PropertyFarEnd(const LinkIdentity &identity, std::function<void()> wake)
     : FarEndCore(identity.version, identity.simIndex), m_wake(std::move(wake))

@@ -74,7 +74,4 @@ private:
     std::uint64_t m_setsSent = 0;
 };
 
-// The paths a row asks for: its own, or for a count row the four engines'.
-std::vector<std::string> readPathsOf(const PropertyRow &row);
-
 } // namespace fg

@@ -246,6 +246,19 @@ bool PropertyRow::writes() const
     return !readOnly && variable.isWritten() && conversion != Conversion::Fixed && conversion != Conversion::Count;
 }
 
+std::vector<std::string> readPathsOf(const PropertyRow &row)
+{
+    if (row.conversion != Conversion::Count)
+        return row.paths;
+    std::vector<std::string> paths;
+    for (char engine = '0'; engine < '4'; ++engine) {
+        std::string p = row.paths[0];
+        std::replace(p.begin(), p.end(), '#', engine);
+        paths.push_back(std::move(p));
+    }
+    return paths;
+}
+
 std::vector<PropertyRow> PropertyTable::rowsFor(std::string_view aircraftName) const
 {
     const auto own = aircraft.find(aircraftName);
@@ -280,8 +293,8 @@ std::optional<PropertyTable> parseTable(std::string_view text, std::string &erro
         }
         if (w->empty())
             continue;
-        if (w->front() == "[aircraft") {
-            if (w->size() != 2 || w->back().size() < 2 || w->back().back() != ']') {
+        if (w->front().front() == '[') {
+            if (w->size() != 2 || w->front() != "[aircraft" || w->back().size() < 2 || w->back().back() != ']') {
                 error = "line " + std::to_string(lineNumber) + ": a section reads [aircraft NAME]";
                 return std::nullopt;
             }

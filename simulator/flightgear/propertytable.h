@@ -78,6 +78,9 @@ struct PropertyTable {
     std::vector<PropertyRow> rowsFor(std::string_view aircraftName) const;
 };
 
+// The paths a row asks for: its own, or for a count row the four engines'.
+std::vector<std::string> readPathsOf(const PropertyRow &row);
+
 // The whole table, or nothing with "line N: reason" when a line is malformed.
 std::optional<PropertyTable> parseTable(std::string_view text, std::string &error);
 
