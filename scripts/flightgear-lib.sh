@@ -1,0 +1,108 @@
+#!/usr/bin/env bash
+# FlightGear with veltrano-fg, for scripts/flightgear.sh and
+# scripts/flightgear-check.sh; not meant to be called directly.
+#
+# FlightGear runs headless: under Xvfb (its renderer needs a display), with
+# dbus-run-session, and with the scene's draw masks off (the software
+# renderer crashes drawing terrain, models and clouds). Its props server binds
+# every interface whatever host it is given, so FlightGear and the bridge run
+# in a private network namespace with only a loopback; the link's endpoints
+# are files, so a panel outside the namespace still reaches the bridge.
+# Scenery ships for Hawaii (and part of Iceland): the aircraft starts over
+# Honolulu.
+
+fg_packages=(flightgear dbus xvfb xauth iproute2 util-linux)
+fg_props_port=${FG_PROPS_PORT:-5401}
+
+# Installs FlightGear from Debian when it is missing (about 3 GB).
+ensure_flightgear() {
+    local missing=()
+    for p in "${fg_packages[@]}"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing: ${missing[*]} (FlightGear and its data need about 3 GB)"
+    local sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
+}
+
+# The command that runs its arguments in a private network namespace: as
+# root directly, otherwise as root of a private user namespace.
+fg_namespace() {
+    if [ "$(id -u)" -eq 0 ]; then
+        echo "unshare -n"
+    else
+        echo "unshare -r -n"
+    fi
+}
+
+# fg_args: FlightGear's command line (extra arguments are appended).
+fg_args() {
+    echo --airport=PHNL --aircraft=c172p --altitude=6000 --vc=100 --heading=45 --timeofday=noon \
+        --props=socket,bi,60,localhost,"$fg_props_port",tcp \
+        --disable-sound --disable-ai-traffic --disable-real-weather-fetch --disable-terrasync \
+        --prop:/sim/rendering/draw-mask/terrain=false --prop:/sim/rendering/draw-mask/models=false \
+        --prop:/sim/rendering/draw-mask/aircraft=false --prop:/sim/rendering/draw-mask/clouds=false \
+        --prop:/sim/rendering/shaders/skydome=false "$@"
+}
+
+# Inside the namespace: FlightGear in the background, then the bridge in
+# the foreground (commands from $work/bridge.in, output to $work/bridge.out).
+# When the bridge ends, FlightGear is stopped.
+# fg_inside <work> <bridge> [fgfs arguments...]
+fg_inside() {
+    local work=$1 bridge=$2
+    shift 2
+    ip link set lo up
+    # Its own process group: dbus, Xvfb and FlightGear are stopped together.
+    # shellcheck disable=SC2046
+    setsid dbus-run-session -- xvfb-run -a -s "-screen 0 1024x768x24" /usr/games/fgfs $(fg_args "$@") \
+        >"$work/fgfs.log" 2>&1 &
+    local fgfs=$!
+    echo "$fgfs" >"$work/fgfs.pid"
+    "$bridge" --fg "localhost:$fg_props_port" <"$work/bridge.in" >"$work/bridge.out" 2>&1 || true
+    kill -TERM -- "-$fgfs" 2>/dev/null || true
+    wait "$fgfs" 2>/dev/null || true
+}
+
+# Starts FlightGear and the bridge in their namespace. Sets fg_namespace_pid
+# and opens file descriptor 7 on the bridge's input.
+# fg_start <work> <bridge> [fgfs arguments...]
+fg_start() {
+    local work=$1
+    mkfifo "$work/bridge.in"
+    : >"$work/bridge.out"
+    # shellcheck disable=SC2046
+    $(fg_namespace) bash -c 'source "$0"; fg_inside "$@"' "$fg_lib" "$@" &
+    fg_namespace_pid=$!
+    exec 7>"$work/bridge.in"
+}
+
+# Waits until the bridge has FlightGear's first answers (or gives up).
+# fg_wait_connected <work> <seconds>
+fg_wait_connected() {
+    local work=$1 limit=$2 waited=0
+    until grep -q '^FLIGHTGEAR connected' "$work/bridge.out" 2>/dev/null; do
+        if ! kill -0 "$fg_namespace_pid" 2>/dev/null; then
+            echo "FlightGear or the bridge stopped; see $work/fgfs.log and $work/bridge.out" >&2
+            return 1
+        fi
+        if [ "$waited" -ge "$limit" ]; then
+            echo "FlightGear did not answer within $limit s; see $work/fgfs.log" >&2
+            return 1
+        fi
+        sleep 1
+        waited=$((waited + 1))
+    done
+}
+
+# Quits the bridge (which stops FlightGear) and waits for the namespace.
+fg_stop() {
+    echo quit >&7 2>/dev/null || true
+    exec 7>&-
+    wait "$fg_namespace_pid" 2>/dev/null || true
+}
+
+fg_lib=$(readlink -f "${BASH_SOURCE[0]}")
