@@ -98,6 +98,54 @@ fg_wait_connected() {
     done
 }
 
+# Runs a command in the namespace of FlightGear and the bridge.
+# fg_in_namespace <work> <command...>
+fg_in_namespace() {
+    local target
+    target=$(cat "$1/fgfs.pid")
+    shift
+    if [ "$(id -u)" -eq 0 ]; then
+        nsenter -t "$target" -n "$@"
+    else
+        nsenter -t "$target" -U -n --preserve-credentials "$@"
+    fi
+}
+
+# FlightGear's own values, asked on a connection of the caller's own (not
+# through the bridge): one line per path.
+# fg_get <work> <path...>
+fg_get() {
+    local work=$1
+    shift
+    fg_in_namespace "$work" bash -c '
+        exec 5<>"/dev/tcp/127.0.0.1/$0" || exit 1
+        printf "data\r\n" >&5
+        for p; do printf "get %s\r\n" "$p" >&5; done
+        for p; do IFS= read -r -t 10 v <&5; printf "%s\n" "${v%$'"'"'\r'"'"'}"; done' "$fg_props_port" "$@"
+}
+
+# Sets FlightGear's properties directly: fg_set <work> <path> <value> [...]
+fg_set() {
+    local work=$1
+    shift
+    fg_in_namespace "$work" bash -c '
+        exec 5<>"/dev/tcp/127.0.0.1/$0" || exit 1
+        printf "data\r\n" >&5
+        while [ $# -ge 2 ]; do printf "set %s %s\r\n" "$1" "$2" >&5; shift 2; done
+        printf "get /sim/aircraft\r\n" >&5
+        read -r -t 10 _ <&5 # answered once the sets are done' "$fg_props_port" "$@"
+}
+
+# Nobody holds the yoke: the c172p's KAP 140 keeps the wings level on the
+# heading it has (pitch stays free; the aircraft finds its own speed).
+fg_fly_on() {
+    local work=$1 heading
+    heading=$(fg_get "$work" /orientation/heading-deg)
+    fg_set "$work" /autopilot/settings/heading-bug-deg "${heading:-45}" \
+        /autopilot/KAP140/locks/roll-axis true /autopilot/KAP140/locks/roll-mode HDG \
+        /autopilot/KAP140/locks/hdg-hold true
+}
+
 # Quits the bridge (which stops FlightGear) and waits for the namespace.
 fg_stop() {
     echo quit >&7 2>/dev/null || true

@@ -28,6 +28,7 @@ trap 'exit 130' INT TERM
 echo "Starting FlightGear (about 15 s and 2 GB; longer on a busy machine)..."
 fg_start "$work" "$PWD/build/simulator/flightgear/veltrano-fg" "$@"
 fg_wait_connected "$work" 600
+fg_fly_on "$work"
 grep '^FLIGHTGEAR' "$work/bridge.out" | tail -1
 if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
     echo "No display: the panel runs off-screen."

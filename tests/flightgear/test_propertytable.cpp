@@ -4,6 +4,7 @@
 #include "catalogue.h"
 #include "propertyconversion.h"
 #include "propertytable.h"
+#include "variablenames.h"
 
 #include <gtest/gtest.h>
 
@@ -134,5 +135,19 @@ TEST(PropertyTable, AMalformedLineIsRefusedWithItsNumberAndReason)
         std::string error;
         EXPECT_FALSE(fg::parseTable(c.text, error)) << c.text;
         EXPECT_EQ(error, c.error) << c.text;
+    }
+}
+
+TEST(PropertyTable, EveryVariableThePanelReadsHasARow)
+{
+    const fg::PropertyTable table = builtIn();
+    for (const char *aircraft : {"ufo", "c172p"}) {
+        const std::vector<PropertyRow> rows = table.rowsFor(aircraft);
+        for (const NamedVariable &n : namedVariables()) {
+            if (!n.variable.isRead() || n.name == "FsuipcVersion" || n.name == "SimulatorId") // the far end's own
+                continue;
+            EXPECT_TRUE(std::any_of(rows.begin(), rows.end(), [&](const PropertyRow &r) { return r.name == n.name; }))
+                << aircraft << ": " << n.name << " answers nothing";
+        }
     }
 }
