@@ -13,6 +13,7 @@
 # check fails.
 #
 # Usage: scripts/flightgear-check.sh [TICKS] [fgfs arguments...]
+# FG_CHECK_SOAK=S: seconds of refreshing added before the latency figures (30).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/setup.sh
@@ -42,6 +43,7 @@ fg_start "$work" "$PWD/build/simulator/flightgear/veltrano-fg" "$@"
 fg_wait_connected "$work" 900 || { keep=1; exit 1; }
 echo "FlightGear and the bridge up in $(($(date +%s) - started)) s: $(grep '^FLIGHTGEAR connected' "$work/bridge.out" | head -1)"
 fg_fly_on "$work"
+bridge_ask "stats reset" >/dev/null # latency from here on: FlightGear's start-up is not the bridge's
 
 # --- asking FlightGear and the bridge ------------------------------------------
 
@@ -69,7 +71,7 @@ bridge_value() {
         if ($kind eq "s64alt") { printf "%.1f", unpack("q<", $b) * 3.28084 / 4294967296 }
         elsif ($kind eq "s32kt") { printf "%.2f", unpack("l<", $b) / 128 }
         elsif ($kind eq "f64") { printf "%.2f", unpack("d<", $b) }
-        elsif ($kind eq "bcd") { printf "%.2f", (hex(sprintf("%04x", unpack("v", $b))) + 10000) / 100 }' "$3" "$hex"
+        elsif ($kind eq "bcd") { printf "%.2f", (sprintf("%04x", unpack("v", $b)) + 10000) / 100 }' "$3" "$hex"
 }
 
 # A control's text in a listing of veltrano-inventory.
@@ -169,6 +171,10 @@ fi
 
 # --- the bridge ----------------------------------------------------------------------
 echo
+if [ "${FG_CHECK_SOAK:-30}" -gt 0 ]; then
+    echo "Letting the bridge refresh for ${FG_CHECK_SOAK:-30} s more..."
+    sleep "${FG_CHECK_SOAK:-30}"
+fi
 stats=$(bridge_ask stats)
 echo "Bridge: ${stats#OK }"
 perl -e 'my %s = split / /, $ARGV[0]; printf "Batch latency per refresh: median %.1f ms, p99 %.1f ms over %d batches\n", $s{median_us} / 1000, $s{p99_us} / 1000, $s{batches}' "${stats#OK }"

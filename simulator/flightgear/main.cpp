@@ -3,7 +3,8 @@
 // tree, reached through the props server in data mode. It prints READY
 // <class> once it serves, a FLIGHTGEAR line whenever the property link
 // connects or is lost, then answers one line per command on standard input:
-// read, write, trace, quit, and stats (batch latency and counters). It stops
+// read, write, trace, quit, and stats (batch latency and counters; "stats
+// reset" starts the latency record afresh). It stops
 // on quit, SIGINT or SIGTERM.
 #include "bridgeoptions.h"
 #include "linkwindow.h"
@@ -93,6 +94,11 @@ int main(int argc, char **argv)
             const auto words = cmd::split(line);
             if (words.size() == 1 && words[0] == "stats")
                 return statsLine(link, core);
+            if (words.size() == 2 && words[0] == "stats" && words[1] == "reset") {
+                std::string answer = statsLine(link, core);
+                link.resetLatency();
+                return answer;
+            }
             return core.command(line);
         },
         [&] { return core.quitRequested(); });

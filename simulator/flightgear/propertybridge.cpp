@@ -20,6 +20,13 @@ void LatencyRecord::add(std::chrono::microseconds latency)
     ++m_count;
 }
 
+void LatencyRecord::clear()
+{
+    std::lock_guard lock(m_mutex);
+    m_micros.clear();
+    m_count = 0;
+}
+
 LatencyRecord::Summary LatencyRecord::summary() const
 {
     std::vector<std::int64_t> sorted;

@@ -53,6 +53,7 @@ public:
         std::int64_t medianMicros = 0, p99Micros = 0, maxMicros = 0;
     };
     Summary summary() const;
+    void clear();
 
 private:
     mutable std::mutex m_mutex;
@@ -82,6 +83,7 @@ public:
     bool waitForRefresh(std::uint64_t beyond, std::chrono::milliseconds limit) const;
     std::string aircraft() const;
     LatencyRecord::Summary latency() const { return m_latency.summary(); }
+    void resetLatency() { m_latency.clear(); }
     std::uint64_t connections() const { return m_connections; }
 
 private:

@@ -50,6 +50,7 @@ TEST_F(FgProgram, ServesThePanelFromFlightGearUntilQuit)
     EXPECT_EQ(line.substr(0, told.size()), told);
     EXPECT_EQ(fg.ask("read 0x02BC 4"), "OK 007d0000"); // 250 x 128
     EXPECT_EQ(fg.ask("stats").substr(0, 30), "OK connected 1 aircraft ufo ba");
+    EXPECT_EQ(fg.ask("stats reset").substr(0, 30), "OK connected 1 aircraft ufo ba");
 
     DWORD result = 0;
     ASSERT_TRUE(FSUIPC_Open(SIM_ANY, result)) << result;

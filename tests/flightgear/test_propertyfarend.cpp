@@ -2,6 +2,7 @@
 // become sets handed out ahead of the next batch, and a batch asked before a
 // write does not undo it.
 #include "catalogue.h"
+#include "propertybridge.h"
 #include "propertyfarend.h"
 
 #include <gtest/gtest.h>
@@ -66,4 +67,26 @@ TEST(PropertyFarEnd, WithoutASimulatorTheHandshakeRegistersReadZero)
     EXPECT_EQ(core.command("read 0x3304 8"), "OK 0000000000000000");
     core.setSimulatorPresent(true);
     EXPECT_EQ(core.command("read 0x3304 8"), "OK 785634120700defa");
+}
+
+TEST(LatencyRecord, MedianAndP99OfTheLatestBatches)
+{
+    fg::LatencyRecord record;
+    EXPECT_EQ(record.summary().batches, 0u);
+    // 1..100 ms, then the oldest are pushed out by 0.5 ms ones.
+    for (int ms = 1; ms <= 100; ++ms)
+        record.add(std::chrono::milliseconds(ms));
+    auto s = record.summary();
+    EXPECT_EQ(s.batches, 100u);
+    EXPECT_EQ(s.medianMicros, 51000);
+    EXPECT_EQ(s.p99Micros, 100000);
+    EXPECT_EQ(s.maxMicros, 100000);
+    for (std::size_t i = 0; i < fg::LatencyRecord::kKept; ++i)
+        record.add(std::chrono::microseconds(500));
+    s = record.summary();
+    EXPECT_EQ(s.batches, 100u + fg::LatencyRecord::kKept);
+    EXPECT_EQ(s.p99Micros, 500) << "only the latest are kept";
+    record.clear();
+    EXPECT_EQ(record.summary().batches, 0u);
+    EXPECT_EQ(record.summary().medianMicros, 0);
 }
