@@ -43,7 +43,6 @@ fg_start "$work" "$PWD/build/simulator/flightgear/veltrano-fg" "$@"
 fg_wait_connected "$work" 900 || { keep=1; exit 1; }
 echo "FlightGear and the bridge up in $(($(date +%s) - started)) s: $(grep '^FLIGHTGEAR connected' "$work/bridge.out" | head -1)"
 fg_fly_on "$work"
-bridge_ask "stats reset" >/dev/null # latency from here on: FlightGear's start-up is not the bridge's
 
 # --- asking FlightGear and the bridge ------------------------------------------
 
@@ -88,6 +87,9 @@ within() {
         sub d { my ($x, $y) = @_; my $e = $x - $y; if ($wrap) { $e -= 360 while $e > 180; $e += 360 while $e < -180 } $e }
         exit((d($v, $a) >= -$t && d($v, $b) <= $t) || (abs(d($v, $a)) <= $t) || (abs(d($v, $b)) <= $t) ? 0 : 1)' "$@"
 }
+
+# The latency from here on: FlightGear's start-up is not the bridge's.
+bridge_ask "stats reset" >/dev/null
 
 failures=0
 report() { # report NAME RESULT DETAILS

@@ -14,18 +14,10 @@
 fg_packages=(flightgear dbus xvfb xauth iproute2 util-linux)
 fg_props_port=${FG_PROPS_PORT:-5401}
 
-# Installs FlightGear from Debian when it is missing (about 3 GB).
+# Installs FlightGear from Debian when it is missing (about 3 GB); needs
+# scripts/setup.sh.
 ensure_flightgear() {
-    local missing=()
-    for p in "${fg_packages[@]}"; do
-        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-    done
-    [ ${#missing[@]} -eq 0 ] && return 0
-    echo "Installing: ${missing[*]} (FlightGear and its data need about 3 GB)"
-    local sudo=""
-    [ "$(id -u)" -ne 0 ] && sudo="sudo"
-    $sudo apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
+    ensure_packages "${fg_packages[@]}"
 }
 
 # The command that runs its arguments in a private network namespace: as
@@ -111,29 +103,42 @@ fg_in_namespace() {
     fi
 }
 
-# FlightGear's own values, asked on a connection of the caller's own (not
-# through the bridge): one line per path.
-# fg_get <work> <path...>
-fg_get() {
+# Commands to FlightGear's props server on a connection of the caller's own
+# (not through the bridge); prints one line per get, once every command is
+# done. fg_props <work> <command...>
+fg_props() {
     local work=$1
     shift
     fg_in_namespace "$work" bash -c '
         exec 5<>"/dev/tcp/127.0.0.1/$0" || exit 1
         printf "data\r\n" >&5
-        for p; do printf "get %s\r\n" "$p" >&5; done
-        for p; do IFS= read -r -t 10 v <&5; printf "%s\n" "${v%$'"'"'\r'"'"'}"; done' "$fg_props_port" "$@"
+        gets=0
+        for c; do printf "%s\r\n" "$c" >&5; [[ $c == get\ * ]] && gets=$((gets + 1)); done
+        printf "get /sim/aircraft\r\n" >&5 # answered after every command before it
+        for ((i = 0; i <= gets; i++)); do
+            IFS= read -r -t 10 v <&5 || exit 1
+            [ "$i" -lt "$gets" ] && printf "%s\n" "${v%$'"'"'\r'"'"'}"
+        done
+        exit 0' "$fg_props_port" "$@"
+}
+
+# FlightGear's own values, one line per path: fg_get <work> <path...>
+fg_get() {
+    local work=$1 p commands=()
+    shift
+    for p; do commands+=("get $p"); done
+    fg_props "$work" "${commands[@]}"
 }
 
 # Sets FlightGear's properties directly: fg_set <work> <path> <value> [...]
 fg_set() {
-    local work=$1
+    local work=$1 commands=()
     shift
-    fg_in_namespace "$work" bash -c '
-        exec 5<>"/dev/tcp/127.0.0.1/$0" || exit 1
-        printf "data\r\n" >&5
-        while [ $# -ge 2 ]; do printf "set %s %s\r\n" "$1" "$2" >&5; shift 2; done
-        printf "get /sim/aircraft\r\n" >&5
-        read -r -t 10 _ <&5 # answered once the sets are done' "$fg_props_port" "$@"
+    while [ $# -ge 2 ]; do
+        commands+=("set $1 $2")
+        shift 2
+    done
+    fg_props "$work" "${commands[@]}"
 }
 
 # Nobody holds the yoke: the c172p's KAP 140 keeps the wings level on the

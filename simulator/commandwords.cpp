@@ -1,5 +1,6 @@
 #include "commandwords.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -129,6 +130,26 @@ std::string offsetText(std::uint32_t offset)
 }
 
 } // namespace cmd
+
+bool walkOptions(std::span<const std::string_view> args, std::span<const std::string_view> known,
+                 const std::function<bool(std::string_view option, std::string_view value)> &take,
+                 std::string &error)
+{
+    for (std::size_t i = 0; i < args.size(); i += 2) {
+        const std::string_view option = args[i];
+        if (std::find(known.begin(), known.end(), option) == known.end()) {
+            error = "unknown option " + std::string(option);
+            return false;
+        }
+        if (i + 1 >= args.size()) {
+            error = "option " + std::string(option) + " needs a value";
+            return false;
+        }
+        if (!take(option, args[i + 1]))
+            return false;
+    }
+    return true;
+}
 
 OptionUse takeLinkOption(std::string_view option, std::string_view value, LinkIdentity &identity, std::string &error)
 {

@@ -3,6 +3,7 @@
 // parsing, so a malformed number is an error and never a silently different
 // value.
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -29,6 +30,12 @@ std::string toHex(std::span<const std::uint8_t> bytes); // lower case, no spaces
 std::string offsetText(std::uint32_t offset);           // 0x0C1A
 
 } // namespace cmd
+
+// Walks "--option value" pairs: each option must be one of `known` and have
+// a value, and `take` must accept it (it sets `error` when it does not).
+bool walkOptions(std::span<const std::string_view> args, std::span<const std::string_view> known,
+                 const std::function<bool(std::string_view option, std::string_view value)> &take,
+                 std::string &error);
 
 // How a far end shows itself to the panel: the window class it serves and
 // the handshake registers' version and simulator index.

@@ -4,55 +4,41 @@ namespace fg {
 
 std::optional<BridgeOptions> parseBridgeOptions(std::span<const std::string_view> args, std::string &error)
 {
+    static constexpr std::string_view kKnown[] = {"--class", "--version",  "--sim",      "--fg",
+                                                  "--rate",  "--channels", "--aircraft", "--table"};
     BridgeOptions options;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string_view option = args[i];
-        if (option != "--class" && option != "--version" && option != "--sim" && option != "--fg" &&
-            option != "--rate" && option != "--channels" && option != "--aircraft" && option != "--table") {
-            error = "unknown option " + std::string(option);
-            return std::nullopt;
-        }
-        if (i + 1 >= args.size()) {
-            error = "option " + std::string(option) + " needs a value";
-            return std::nullopt;
-        }
-        const std::string_view value = args[++i];
+    const bool ok = walkOptions(args, kKnown, [&](std::string_view option, std::string_view value) {
         switch (takeLinkOption(option, value, options.identity, error)) {
-        case OptionUse::Taken: continue;
-        case OptionUse::Bad: return std::nullopt;
+        case OptionUse::Taken: return true;
+        case OptionUse::Bad: return false;
         case OptionUse::NotMine: break;
         }
         if (option == "--fg") {
             const std::size_t colon = value.rfind(':');
-            const auto port = colon == std::string_view::npos ? std::nullopt
-                                                               : cmd::parseDecimal(value.substr(colon + 1), 65535);
+            const auto port =
+                colon == std::string_view::npos ? std::nullopt : cmd::parseDecimal(value.substr(colon + 1), 65535);
             if (!port || *port == 0 || colon == 0) {
                 error = "--fg must be HOST:PORT";
-                return std::nullopt;
+                return false;
             }
             options.bridge.host = std::string(value.substr(0, colon));
             options.bridge.port = static_cast<std::uint16_t>(*port);
-        } else if (option == "--rate") {
-            const auto hz = cmd::parseDecimal(value, 1000);
-            if (!hz || *hz == 0) {
-                error = "--rate must be 1..1000 refreshes a second";
-                return std::nullopt;
-            }
-            options.bridge.refreshHz = int(*hz);
-        } else if (option == "--channels") {
-            const auto n = cmd::parseDecimal(value, 16);
+        } else if (option == "--rate" || option == "--channels") {
+            const bool rate = option == "--rate";
+            const auto n = cmd::parseDecimal(value, rate ? 1000 : 16);
             if (!n || *n == 0) {
-                error = "--channels must be 1..16 connections";
-                return std::nullopt;
+                error = rate ? "--rate must be 1..1000 refreshes a second" : "--channels must be 1..16 connections";
+                return false;
             }
-            options.bridge.channels = int(*n);
+            (rate ? options.bridge.refreshHz : options.bridge.channels) = int(*n);
         } else if (option == "--aircraft") {
             options.bridge.aircraft = std::string(value);
-        } else if (option == "--table") {
+        } else {
             options.tableFile = std::string(value);
         }
-    }
-    return options;
+        return true;
+    }, error);
+    return ok ? std::optional(options) : std::nullopt;
 }
 
 } // namespace fg

@@ -1,9 +1,9 @@
 // The bridge end to end without FlightGear: a fake props server on one side,
 // the panel's own link client on the other, the built-in table between them.
-#include "SimLinkClient.h"
 #include "catalogue.h"
 #include "commandwords.h"
 #include "fakepropsserver.h"
+#include "linkclient.h"
 #include "linkwindow.h"
 #include "propertybridge.h"
 #include "propertyfarend.h"
@@ -81,11 +81,6 @@ class Bridge : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        m_savedTiming = ::m_timing;
-        ::m_timing.sendTimeoutMs = 1000;
-        ::m_timing.attempts = 2;
-        ::m_timing.retryPauseMs = 1;
-        ::m_timing.handshakePauseMs = 1;
         for (const auto &[path, value] : kFlying)
             props.setProperty(path, value);
     }
@@ -95,7 +90,6 @@ protected:
         window.close();
         if (bridge)
             bridge->stop();
-        ::m_timing = m_savedTiming;
     }
 
     void start(fg::BridgeSettings settings = {})
@@ -161,14 +155,12 @@ protected:
     }
 
     FreshRuntimeDir dir;
+    LinkClientGuard link{1000, 2};
     FakePropsServer props;
     Said said;
     std::unique_ptr<fg::PropertyFarEnd> core;
     std::unique_ptr<fg::PropertyBridge> bridge;
     LinkWindow window;
-
-private:
-    SimLinkTiming m_savedTiming;
 };
 
 } // namespace

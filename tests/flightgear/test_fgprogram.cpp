@@ -1,9 +1,9 @@
 // veltrano-fg as a program: its options, its READY and FLIGHTGEAR lines, its
 // commands, and the panel's link reaching FlightGear's values through it.
-#include "SimLinkClient.h"
 #include "catalogue.h"
 #include "childprocess.h"
 #include "fakepropsserver.h"
+#include "linkclient.h"
 #include "simtestutil.h"
 
 #include <gtest/gtest.h>
@@ -17,21 +17,9 @@ public:
 
 class FgProgram : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        m_savedTiming = ::m_timing;
-        ::m_timing.handshakePauseMs = 1;
-    }
-    void TearDown() override
-    {
-        FSUIPC_Close();
-        ::m_timing = m_savedTiming;
-    }
     FreshRuntimeDir dir;
+    LinkClientGuard link;
     FakePropsServer props;
-
-private:
-    SimLinkTiming m_savedTiming;
 };
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "SimLinkClient.h"
 #include "catalogue.h"
 #include "childprocess.h"
+#include "linkclient.h"
 #include "simtestutil.h"
 
 #include <gtest/gtest.h>
@@ -27,20 +28,8 @@ bool exists(const std::string &path)
 
 class Program : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        m_savedTiming = ::m_timing;
-        ::m_timing.handshakePauseMs = 1;
-    }
-    void TearDown() override
-    {
-        FSUIPC_Close();
-        ::m_timing = m_savedTiming;
-    }
     FreshRuntimeDir dir;
-
-private:
-    SimLinkTiming m_savedTiming;
+    LinkClientGuard link;
 };
 
 } // namespace
