@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QStandardPaths>
 
 namespace {
 
@@ -31,7 +32,7 @@ public:
     }
     QString openFile(const OpenDialogRequest &request) override
     {
-        // A folder the system does not have (the Windows default "c:\") starts at home.
+        // A folder the system does not have starts at home.
         const QString dir = QDir(request.initialDir).exists() ? request.initialDir : QDir::homePath();
         return QFileDialog::getOpenFileName(QApplication::activeWindow(), QString(), dir, qtFilter(request.filter));
     }
@@ -51,6 +52,11 @@ DialogSeam &dialogs()
 void installDialogSeam(DialogSeam *seam)
 {
     g_seam = seam ? seam : &g_real;
+}
+
+QString userPicturesFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::PicturesLocation) + QLatin1Char('/');
 }
 
 bool OpenDialog::Execute()

@@ -26,11 +26,15 @@ DialogSeam &dialogs();
 // Installs a seam for tests; nullptr puts the real dialogs back.
 void installDialogSeam(DialogSeam *seam);
 
+// The user's own pictures folder, with a trailing '/': where the picture
+// viewer starts until the loaded flight names the simulator's.
+QString userPicturesFolder();
+
 // The window's non-visual file-open dialog (OpenDialog1).
 class OpenDialog {
 public:
     QString Filter;
-    QString InitialDir = QStringLiteral("c:\\");
+    QString InitialDir = userPicturesFolder();
     QString FileName;
     // Runs the dialog; true when a file was chosen (then in FileName).
     bool Execute();

@@ -12,6 +12,8 @@
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QStatusTipEvent>
+#include <QWheelEvent>
+#include <QWindow>
 
 TfrmACMain *frmACMain = nullptr;
 
@@ -185,8 +187,11 @@ bool TfrmACMain::eventFilter(QObject *watched, QEvent *e)
         if (w == target && (w == this || isAncestorOf(w))) {
             auto *k = static_cast<QKeyEvent *>(e);
             emit OnKeyDown(k->key(), k->modifiers());
-            FormKeyDown(k->key(), k->modifiers());
+            handlerBoundary([&] { FormKeyDown(k->key(), k->modifiers()); });
         }
     }
+    // The wheel reaches the window's system window before any control.
+    if (e->type() == QEvent::Wheel && watched == windowHandle())
+        return previewWheel(static_cast<QWheelEvent *>(e));
     return QWidget::eventFilter(watched, e);
 }

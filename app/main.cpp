@@ -1,12 +1,14 @@
 // Process entry: one panel window and the message loop. No command line is read.
 #include "singleinstance.h"
 #include "uACMainForm.h"
+#include "fonts/panelfonts.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    panelfonts::registerPanelFonts();
     // The application's title. (A display name would also be appended to
     // every window caption, "Veltrano - Connected" included.)
     QApplication::setApplicationName(QStringLiteral("Veltrano"));

@@ -114,6 +114,11 @@ public:
     void tmEngineCycleTimer(QObject *Sender);
     void knbEngSelChange(QObject *Sender);
     void cbxScanEngClick(QObject *Sender);
+    // For the aircraft reader: whether engine scanning is offered. A box
+    // left disabled is also unticked, so no scan runs behind it.
+    void enableEngineScan(bool enabled);
+    void readEngineColumn(int engine); // EngineInfo1..4: the column of engine 1..4
+    bool tempInCelsius() const;        // rgTemp: item 1 Celsius, anything else Fahrenheit
 
     // Switch toggles (controls/switches.cpp).
     void connectSwitches();
@@ -266,6 +271,8 @@ public:
     void ePitchChange(QObject *Sender);
     void eHdgChange(QObject *Sender);
     void eWinddirChange(QObject *Sender);
+    // The altimeter to the present QNH: the knob's middle click, and key B.
+    void setKollsmanToQnh();
     // gbFlight's drag-over: every dragged object is accepted.
     void Label24DragOver(QObject *Sender, QObject *Source, int X, int Y, bool &Accept);
 
@@ -280,17 +287,27 @@ public:
     void lAPUOffClick(QObject *Sender);
     void lAPUOnClick(QObject *Sender);
     void lAPUStartClick(QObject *Sender);
+    void openApuPanel();     // on the ground only, and only once
+    void colourApuSwitch();  // knbAPU's colour for its position and the APU's state
+    bool m_apuRefreshing = false; // TimerAPU is moving the switch to the simulator's
 
     // Keyboard shortcuts (controls/keyboard.cpp). The window's key handler
     // sees every key first (key preview); the focused control then gets the
     // key too.
     void connectKeyboard();
     void FormKeyDown(int key, Qt::KeyboardModifiers shift);
+    bool typingInTextField() const; // the focus is in a field that takes text
 
     // Mouse-wheel adjustment (controls/wheel.cpp). The window sees the wheel
     // before the control under the pointer.
     void connectWheel();
     void FormMouseWheel(QObject *Sender, Qt::KeyboardModifiers Shift, int WheelDelta, QPoint MousePos, bool &Handled);
+    // The wheel as the window's system window receives it, before any
+    // control: whole notches over a row of the table go to FormMouseWheel.
+    // True when the controls are not to see the event.
+    bool previewWheel(class QWheelEvent *event);
+    int m_wheelGathered = 0;                   // wheel delta short of a whole notch
+    const QWidget *m_wheelControl = nullptr;   // the row it was gathered over
 
     // Picture viewer and slide show (viewer/viewer.cpp).
     void connectViewer();
@@ -299,6 +316,10 @@ public:
     void cbxImage1Click(QObject *Sender);
     void btnImagePlayExitClick(QObject *Sender);
     void TimerImage1Timer(QObject *Sender);
+    bool showPicture(PanelImage *frame, const QString &path, bool reportOnce);
+    void showSlideShowSettings(bool open); // in place of Image3, or Image3 again
+    void stepSlideShow(bool wrapFirst);    // the visible frames take the next files
+    QList<QString> m_picturesReported;     // files the slide show could not show, said once
 
     // --- About box and settings (dialogs/) --------------------------------
     void bbtnAboutClick();

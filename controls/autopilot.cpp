@@ -96,7 +96,10 @@ void TfrmACMain::eAPHeadChange2(QObject *)
     // two seconds after the first one the focus moves on by itself.
     writeHeadingBug();
     turnHeadingBugMarker();
-    TimerExitEdit->SetEnabled(true);
+    // The write lets messages run: the exit timer may have moved the focus
+    // on meanwhile, and then typing is over and the timer stays stopped.
+    if (eAPHeadOnChange == &TfrmACMain::eAPHeadChange2)
+        TimerExitEdit->SetEnabled(true);
 }
 
 void TfrmACMain::eAPHeadEnter(QObject *)

@@ -19,6 +19,26 @@ namespace {
 // picture; a few hundred is far beyond any real encoder's output.
 constexpr int kMaxScans = 500;
 
+// The most libjpeg may hold for one picture. Progressive pictures keep every
+// coefficient of the whole picture until the last scan; one too large for
+// this gives up with a reason instead of taking the machine's memory.
+constexpr long kMaxDecoderMemory = 256L * 1024 * 1024;
+
+// The smallest reduction libjpeg offers (1/8, 1/4, 1/2, or none) that still
+// covers `atLeast`; libjpeg rounds a reduced side up.
+unsigned reductionFor(JDIMENSION width, JDIMENSION height, QSize atLeast)
+{
+    if (!atLeast.isValid())
+        return 1;
+    for (unsigned denominator : {8u, 4u, 2u}) {
+        const qint64 w = (qint64(width) + denominator - 1) / denominator;
+        const qint64 h = (qint64(height) + denominator - 1) / denominator;
+        if (w >= atLeast.width() && h >= atLeast.height())
+            return denominator;
+    }
+    return 1;
+}
+
 // libjpeg reports a fatal error by calling error_exit, which must not return:
 // it jumps back to decodeInto, which then frees everything libjpeg holds. No
 // C++ object with a destructor lives in the frames the jump leaves.
@@ -41,7 +61,13 @@ ErrorManager *manager(j_common_ptr cinfo)
 [[noreturn]] void onError(j_common_ptr cinfo)
 {
     ErrorManager *err = manager(cinfo);
-    (*cinfo->err->format_message)(cinfo, err->message);
+    // libjpeg asks for a backing store when a picture needs more memory
+    // than it may take; say so in the picture's terms.
+    if (cinfo->err->msg_code == JERR_NO_BACKING_STORE)
+        std::snprintf(err->message, sizeof err->message, "The picture needs more than %ld MB to decode",
+                      kMaxDecoderMemory / (1024 * 1024));
+    else
+        (*cinfo->err->format_message)(cinfo, err->message);
     std::longjmp(err->jump, 1);
 }
 
@@ -144,7 +170,7 @@ void cmykRowToRgb32(const JSAMPLE *in, QRgb *out, JDIMENSION width, bool inverte
 // The decoding itself. Everything that must survive a jump back to the
 // setjmp point lives outside this frame (out, why) or in memory libjpeg
 // writes through pointers (cinfo, err).
-bool decodeInto(const unsigned char *bytes, unsigned long size, QImage *out, QString *why)
+bool decodeInto(const unsigned char *bytes, unsigned long size, QSize atLeast, QImage *out, QString *why)
 {
     jpeg_decompress_struct cinfo;
     std::memset(&cinfo, 0, sizeof cinfo);
@@ -166,6 +192,7 @@ bool decodeInto(const unsigned char *bytes, unsigned long size, QImage *out, QSt
     }
 
     jpeg_create_decompress(&cinfo);
+    cinfo.mem->max_memory_to_use = kMaxDecoderMemory;
     cinfo.progress = &progress;
     jpeg_mem_src(&cinfo, bytes, size);
     jpeg_read_header(&cinfo, TRUE);
@@ -190,26 +217,31 @@ bool decodeInto(const unsigned char *bytes, unsigned long size, QImage *out, QSt
 
     const bool cmyk = cinfo.jpeg_color_space == JCS_CMYK || cinfo.jpeg_color_space == JCS_YCCK;
     cinfo.out_color_space = cmyk ? JCS_CMYK : kRgb32Layout;
+    cinfo.scale_num = 1;
+    cinfo.scale_denom = reductionFor(width, height, atLeast);
+    jpeg_calc_output_dimensions(&cinfo);
+    const JDIMENSION outWidth = cinfo.output_width;
+    const JDIMENSION outHeight = cinfo.output_height;
     jpeg_start_decompress(&cinfo);
 
     const int expectedComponents = 4; // BGRX / XRGB, or CMYK
-    if (cinfo.output_width != width || cinfo.output_height != height ||
+    if (cinfo.output_width != outWidth || cinfo.output_height != outHeight ||
         cinfo.output_components != expectedComponents) {
         jpeg_destroy_decompress(&cinfo);
         *why = QStringLiteral("Unexpected JPEG output layout");
         return false;
     }
 
-    *out = QImage(int(width), int(height), QImage::Format_RGB32);
+    *out = QImage(int(outWidth), int(outHeight), QImage::Format_RGB32);
     if (out->isNull()) {
         jpeg_destroy_decompress(&cinfo);
-        *why = QStringLiteral("Not enough memory for a %1 x %2 picture").arg(width).arg(height);
+        *why = QStringLiteral("Not enough memory for a %1 x %2 picture").arg(outWidth).arg(outHeight);
         return false;
     }
 
     JSAMPARRAY cmykRow = nullptr;
     if (cmyk)
-        cmykRow = (*cinfo.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&cinfo), JPOOL_IMAGE, width * 4, 1);
+        cmykRow = (*cinfo.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&cinfo), JPOOL_IMAGE, outWidth * 4, 1);
 
     while (cinfo.output_scanline < cinfo.output_height) {
         const int row = int(cinfo.output_scanline);
@@ -218,7 +250,7 @@ bool decodeInto(const unsigned char *bytes, unsigned long size, QImage *out, QSt
         if (jpeg_read_scanlines(&cinfo, &target, 1) != 1)
             break; // only a suspending source returns no row; the memory source never suspends
         if (cmyk)
-            cmykRowToRgb32(cmykRow[0], line, width, cinfo.saw_Adobe_marker);
+            cmykRowToRgb32(cmykRow[0], line, outWidth, cinfo.saw_Adobe_marker);
     }
 
     // Damage seen while the rows were made spoils the picture; so does a
@@ -244,21 +276,21 @@ bool decodeInto(const unsigned char *bytes, unsigned long size, QImage *out, QSt
 
 } // namespace
 
-QImage decode(const QByteArray &data, QString *error)
+QImage decode(const QByteArray &data, QString *error, QSize atLeast)
 {
     QString why;
     QImage image;
     if (data.isEmpty())
         why = QStringLiteral("No picture data (empty)");
     else if (!decodeInto(reinterpret_cast<const unsigned char *>(data.constData()),
-                         static_cast<unsigned long>(data.size()), &image, &why))
+                         static_cast<unsigned long>(data.size()), atLeast, &image, &why))
         image = QImage();
     if (error)
         *error = image.isNull() ? why : QString();
     return image;
 }
 
-QImage decodeFile(const QString &path, QString *error)
+QImage decodeFile(const QString &path, QString *error, QSize atLeast)
 {
     const QString name = QFileInfo(path).fileName();
     auto fail = [&](const QString &why) {
@@ -279,7 +311,7 @@ QImage decodeFile(const QString &path, QString *error)
     if (data.size() > kMaxFileBytes)
         return fail(QStringLiteral("the file is too large"));
     QString why;
-    QImage image = decode(data, &why);
+    QImage image = decode(data, &why, atLeast);
     if (image.isNull())
         return fail(why);
     if (error)
@@ -291,7 +323,7 @@ QImage decodeFile(const QString &path, QString *error)
 
 namespace {
 
-QImage loadBitmap(const QString &path, QString *error)
+QImage loadBitmap(const QString &path, QString *error, QSize atLeast)
 {
     const QString name = QFileInfo(path).fileName();
     auto fail = [&](const QString &why) {
@@ -305,23 +337,27 @@ QImage loadBitmap(const QString &path, QString *error)
     if (size.isValid() && (size.width() > jpeg::kMaxSide || size.height() > jpeg::kMaxSide ||
                            qint64(size.width()) * size.height() > jpeg::kMaxPixels))
         return fail(QStringLiteral("the picture is too large (%1 x %2 pixels)").arg(size.width()).arg(size.height()));
-    const QImage image = reader.read();
+    // Qt's bitmap reader reads the whole picture, within Qt's own
+    // allocation limit; only a reduced copy is kept.
+    QImage image = reader.read();
     if (image.isNull())
         return fail(reader.errorString());
     if (error)
         error->clear();
+    if (atLeast.isValid() && (image.width() > 2 * atLeast.width() || image.height() > 2 * atLeast.height()))
+        image = image.scaled(atLeast.expandedTo(QSize(1, 1)), Qt::KeepAspectRatioByExpanding, Qt::SmoothTransformation);
     return image.convertToFormat(QImage::Format_RGB32);
 }
 
 } // namespace
 
-QImage loadPicture(const QString &path, QString *error)
+QImage loadPicture(const QString &path, QString *error, QSize atLeast)
 {
     const QString suffix = QFileInfo(path).suffix().toLower();
     if (suffix == u"jpg" || suffix == u"jpeg" || suffix == u"jpe" || suffix == u"jfif")
-        return jpeg::decodeFile(path, error);
+        return jpeg::decodeFile(path, error, atLeast);
     if (suffix == u"bmp")
-        return loadBitmap(path, error);
+        return loadBitmap(path, error, atLeast);
     if (error)
         *error = QFileInfo(path).fileName() + QStringLiteral(": not a JPEG or bitmap picture");
     return {};

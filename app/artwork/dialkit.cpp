@@ -1,5 +1,7 @@
 #include "dialkit.h"
 
+#include "fonts/panelfonts.h"
+
 #include <QFontMetricsF>
 #include <QPainter>
 
@@ -24,7 +26,7 @@ QPointF polar(QPointF c, double r, double angle)
 
 QFont dialFont(int pixelSize, bool bold)
 {
-    QFont font(QStringLiteral("DejaVu Sans"));
+    QFont font(panelfonts::shippedFamily(u"DejaVu Sans"));
     font.setPixelSize(pixelSize);
     font.setBold(bold);
     font.setStyleStrategy(QFont::PreferAntialias);

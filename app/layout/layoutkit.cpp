@@ -10,6 +10,7 @@
 #include "adapters/speedbutton.h"
 #include "adapters/trackbar.h"
 #include "adapters/updown.h"
+#include "fonts/panelfonts.h"
 #include "gauge/tanaloggauge.h"
 #include "image/trotatableimage.h"
 
@@ -52,10 +53,7 @@ QFont panelFont()
 
 QFont panelFont(int pixels, bool bold, const char *family)
 {
-    QFont f(QString::fromLatin1(family));
-    f.setPixelSize(pixels);
-    f.setBold(bold);
-    return f;
+    return panelfonts::panelTypeface(QLatin1String(family), pixels, bold);
 }
 
 QGroupBox *group(QWidget *parent, const char *name, const QString &caption, const QString &hint, QRect place)

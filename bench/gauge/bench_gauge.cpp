@@ -1,6 +1,21 @@
 // Needle redraw of the panel's airspeed dial (128x128, 2x supersampling)
 // against Qt's raster engine drawing the same needle and pivot disk with
-// antialiasing over a copy of the cached scale at 1x. Both off-screen.
+// antialiasing over a copy of the cached scale at 1x. Both off-screen, neither
+// paints a window (the dial is never shown, so its redraw skips the paint).
+//
+// What each side includes, per iteration:
+//   BM_GaugePositionChange: SetPosition - the needle's geometry, restoring the
+//     old needle's pixels from the cached 2x scale, the new needle (a 4-pixel
+//     line through QPainter, the pivot disk from its cached rows), averaging
+//     the changed 2x2 blocks down to the shown picture, the Frames clock.
+//   BM_QPainterNeedleBaseline: a copy of the whole 1x scale (64 KiB), a
+//     QPainter on it, an antialiased 2-pixel line and an antialiased disk.
+//
+// The ratio is taken from the CPU-time medians: the repetitions of the three
+// benchmarks are interleaved at random, so work that comes and goes on the
+// machine meanwhile falls on both sides alike; wall-clock ratios still move
+// with that work (one run after another gave 1.3 to 2.6 for the same code on
+// a shared two-core machine) and are printed for reference only.
 #include "panelgauges.h"
 
 #include "gauge/gaugesampling.h"
@@ -36,7 +51,7 @@ void BM_GaugePositionChange(benchmark::State &state)
         benchmark::DoNotOptimize(g.averagedImage().constBits());
     }
 }
-BENCHMARK(BM_GaugePositionChange);
+BENCHMARK(BM_GaugePositionChange)->MeasureProcessCPUTime();
 
 // The same redraw done over the whole picture: copy of the whole scale,
 // needle, and averaging of every block.
@@ -59,7 +74,7 @@ void BM_GaugeWholeFrameRedraw(benchmark::State &state)
         benchmark::DoNotOptimize(avg.constBits());
     }
 }
-BENCHMARK(BM_GaugeWholeFrameRedraw);
+BENCHMARK(BM_GaugeWholeFrameRedraw)->MeasureProcessCPUTime();
 
 // Baseline: QPainter with antialiasing, same needle and disk, at 1x.
 void BM_QPainterNeedleBaseline(benchmark::State &state)
@@ -88,7 +103,7 @@ void BM_QPainterNeedleBaseline(benchmark::State &state)
         benchmark::DoNotOptimize(frame.constBits());
     }
 }
-BENCHMARK(BM_QPainterNeedleBaseline);
+BENCHMARK(BM_QPainterNeedleBaseline)->MeasureProcessCPUTime();
 
 // Keeps the medians so that the ratios can be printed after the run.
 class MedianReporter : public benchmark::ConsoleReporter {
@@ -110,11 +125,13 @@ int main(int argc, char **argv)
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    panelfonts::registerPanelFonts();
     std::vector<char *> args(argv, argv + argc);
     std::string reps = "--benchmark_repetitions=15";
     std::string aggr = "--benchmark_report_aggregates_only=true";
-    args.push_back(reps.data());
-    args.push_back(aggr.data());
+    std::string interleave = "--benchmark_enable_random_interleaving=true";
+    // Given first, so that options on the command line still override them.
+    args.insert(args.begin() + 1, {reps.data(), aggr.data(), interleave.data()});
     int n = int(args.size());
     benchmark::Initialize(&n, args.data());
     MedianReporter reporter;
@@ -125,14 +142,13 @@ int main(int argc, char **argv)
                 return t;
         return std::pair<double, double>{0.0, 0.0};
     };
-    // Real time suffers when other work shares the cores; CPU time less so.
     const auto base = find("BM_QPainterNeedleBaseline");
     if (base.first > 0 && base.second > 0) {
         for (const char *name : {"BM_GaugePositionChange", "BM_GaugeWholeFrameRedraw"}) {
             const auto t = find(name);
             if (t.first > 0)
-                std::cout << name << " / baseline, medians: real " << t.first / base.first << ", CPU "
-                          << t.second / base.second << "\n";
+                std::cout << name << " / baseline, CPU-time medians: " << t.second / base.second
+                          << " (wall clock " << t.first / base.first << ")\n";
         }
     }
     benchmark::Shutdown();

@@ -89,3 +89,23 @@ TEST_F(SpeedButtonTest, AToggleButtonFlipsBeforeItsHandler)
     EXPECT_EQ(clicks.size(), 3);
     EXPECT_FALSE(toggle->Down());
 }
+
+TEST_F(SpeedButtonTest, PressesOfAnyButtonAndDoubleClicksAreReported)
+{
+    QStringList events;
+    QObject::connect(plain, &SpeedButton::OnMouseDown,
+                     [&](SpeedButton *, Qt::MouseButton button, Qt::KeyboardModifiers, int x, int y) {
+                         events << QStringLiteral("down %1 at %2,%3").arg(int(button)).arg(x).arg(y);
+                     });
+    QObject::connect(plain, &SpeedButton::OnDblClick, [&](SpeedButton *) { events << QStringLiteral("double"); });
+    QObject::connect(plain, &SpeedButton::OnClick, [&](SpeedButton *) { events << QStringLiteral("click"); });
+    QTest::mouseClick(plain, Qt::RightButton, {}, QPoint(3, 4)); // no click for the right button
+    // A double-click as the platform delivers it: a click, then the second
+    // press as a double-click event, then its release.
+    QTest::mouseClick(plain, Qt::LeftButton, {}, QPoint(10, 10));
+    QTest::mouseDClick(plain, Qt::LeftButton, {}, QPoint(10, 10));
+    QTest::mouseRelease(plain, Qt::LeftButton, {}, QPoint(10, 10));
+    EXPECT_EQ(events, (QStringList{QStringLiteral("down 2 at 3,4"), QStringLiteral("down 1 at 10,10"),
+                                   QStringLiteral("click"), QStringLiteral("double"), QStringLiteral("down 1 at 10,10"),
+                                   QStringLiteral("click")}));
+}

@@ -168,6 +168,39 @@ TEST_F(UpDownTest, ATypedNumberIsThePositionTheArrowsStepFrom)
     EXPECT_EQ(edit.text(), "7");
 }
 
+TEST_F(UpDownTest, AVetoedClickStillTakesTheTypedNumberAsThePosition)
+{
+    edit.setText("7");
+    allowChange = false;
+    upDown.clickArrow(true);
+    ASSERT_EQ(events.size(), 1);
+    EXPECT_EQ(events[0], std::make_pair(8, updUp)); // offered one step from the typed number
+    EXPECT_EQ(edit.text(), "7");
+    edit.setText("abc"); // the typed number is what stands now, not the old 1
+    EXPECT_EQ(upDown.Position(), 7);
+}
+
+TEST_F(UpDownTest, AReversedRangeSwapsTheArrowsAndKeepsItsLimits)
+{
+    upDown.SetMin(10);
+    upDown.SetMax(0);
+    upDown.SetPosition(20); // clamped into 0..10
+    EXPECT_EQ(edit.text(), "10");
+    upDown.clickArrow(false); // at Min already: down goes nowhere
+    EXPECT_TRUE(events.isEmpty());
+    upDown.clickArrow(true); // up runs toward Max, so the number falls
+    EXPECT_EQ(edit.text(), "9");
+    edit.setText("3"); // typed within the range
+    EXPECT_EQ(upDown.Position(), 3);
+    edit.setText("11"); // beyond Min: the last position stands
+    EXPECT_EQ(upDown.Position(), 9);
+    upDown.SetPosition(0);
+    upDown.clickArrow(true); // at Max
+    upDown.clickArrow(false);
+    EXPECT_EQ(edit.text(), "1");
+    EXPECT_EQ(events, (QList<std::pair<int, TUpDownDirection>>{{9, updUp}, {1, updDown}}));
+}
+
 // ---- FileList --------------------------------------------------------------
 
 TEST(FileList, ListsMatchingFilesSortedAndEchoesTheSelection)

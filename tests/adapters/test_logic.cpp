@@ -53,6 +53,34 @@ TEST(StatusBarGeometry, FixedWidthsFromTheLeftAndTheLastPanelFillsTheBar)
     EXPECT_EQ(statusPanelRects({100, 100}, QSize(50, 21))[1].width(), 0);
 }
 
+TEST(RadioGroupGeometry, ItemsFillColumnByColumnAlsoWhenTheColumnsDoNotDivideThem)
+{
+    // Columns hold ceil(count / columns) items; the last column takes what is
+    // left. Rows share the height under the caption, the spare pixels split
+    // above and below.
+    struct Case { int index, count, columns; QSize group; int caption; QRect place; };
+    const Case cases[] = {
+        // 5 items in 2 columns of 3: width (120 - 10) / 2, rows 62 / 3 = 20, 2 spare.
+        {0, 5, 2, {120, 80}, 13, {8, 15, 55, 20}},
+        {2, 5, 2, {120, 80}, 13, {8, 55, 55, 20}},
+        {3, 5, 2, {120, 80}, 13, {63, 15, 55, 20}},
+        {4, 5, 2, {120, 80}, 13, {63, 35, 55, 20}},
+        // 7 items in 3 columns of 3: the last column holds one.
+        {3, 7, 3, {160, 70}, 14, {58, 15, 50, 17}},
+        {5, 7, 3, {160, 70}, 14, {58, 49, 50, 17}},
+        {6, 7, 3, {160, 70}, 14, {108, 15, 50, 17}},
+        // Even division, and more columns than items (one per column).
+        {3, 4, 2, {120, 80}, 13, {63, 45, 55, 31}},
+        {2, 3, 5, {120, 80}, 13, {52, 14, 22, 62}},
+        // No such item.
+        {5, 5, 2, {120, 80}, 13, {}},
+        {-1, 5, 2, {120, 80}, 13, {}},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(radioItemRect(c.index, c.count, c.columns, c.group, c.caption), c.place)
+            << "item " << c.index << " of " << c.count << " in " << c.columns << " columns";
+}
+
 TEST(UpDownMath, StepsStopAtTheLimits)
 {
     struct Case { int pos, inc, min, max; bool up; bool moves; int to; TUpDownDirection dir; };
@@ -63,6 +91,10 @@ TEST(UpDownMath, StepsStopAtTheLimits)
         {0, 1, 0, 32, false, false, 0, updNone},
         {30, 5, 0, 32, true, true, 32, updUp},    // a big step ends at the limit
         {5, 1, 10, 0, true, true, 4, updUp},      // reversed range: up goes toward Max
+        {5, 1, 10, 0, false, true, 6, updDown},
+        {0, 1, 10, 0, true, false, 0, updNone},   // reversed range at Max
+        {10, 1, 10, 0, false, false, 10, updNone}, // and at Min
+        {2, 5, 10, 0, true, true, 0, updUp},      // a big step stops at Max
         {2147483647, 1, 0, 2147483647, true, false, 2147483647, updNone},
     };
     for (const Case &c : cases) {

@@ -74,6 +74,26 @@ TEST_F(WindowTest, ConnectsOnFirstActivationOnly)
     EXPECT_EQ(m_pView, nullptr);
 }
 
+TEST_F(WindowTest, ANetworkClientRefreshesFasterThanTheSimulatorItself)
+{
+    // A far end registered as FS98MAIN is a network client (WideFS).
+    const struct {
+        const char *windowClass;
+        const char *wideFS;
+        int interval;
+    } cases[] = {{"FS98MAIN", "WideFS: Yes", 400}, {"UIPCMAIN", "WideFS: No", 500}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.windowClass);
+        SimProcess sim;
+        ASSERT_TRUE(sim.start({"--class", c.windowClass}));
+        TfrmACMain w;
+        ASSERT_TRUE(w.OpenConnection());
+        EXPECT_EQ(w.statusPanel(1), QLatin1String(c.wideFS));
+        EXPECT_EQ(w.TimerUpdateTime->Interval(), c.interval);
+        FSUIPC_Close();
+    }
+}
+
 TEST_F(WindowTest, WithoutAFarEndItWaitsAndRetries)
 {
     SimProcess noSimulator; // a private folder with nobody in it

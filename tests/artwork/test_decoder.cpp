@@ -277,3 +277,35 @@ TEST_F(PictureFiles, FailuresNameTheFileAndTheReason)
         EXPECT_TRUE(error.contains(QLatin1String(c.reason))) << error.toStdString();
     }
 }
+
+TEST_F(PictureFiles, LargePicturesComeOutReducedButNeverBelowTheSizeAskedFor)
+{
+    const QSize frame(180, 112);
+    const struct {
+        const char *name;
+        QByteArray bytes;
+        QSize atLeast;
+        QSize out;
+    } cases[] = {
+        {"quarter.jpg", patternJpeg(800, 600), frame, QSize(200, 150)},     // an eighth would be 100 x 75
+        {"eighth.jpg", patternJpeg(1600, 1000), frame, QSize(200, 125)},
+        {"half.jpg", patternJpeg(400, 224), frame, QSize(200, 112)},
+        {"small.jpg", patternJpeg(100, 50), frame, QSize(100, 50)},         // never enlarged
+        {"whole.jpg", patternJpeg(800, 600), QSize(), QSize(800, 600)},      // nothing asked for
+        {"progressive.jpg", patternJpeg(800, 600, true), frame, QSize(200, 150)},
+        {"odd.jpg", patternJpeg(1441, 897), frame, QSize(181, 113)},       // sides rounded up
+    };
+    for (const auto &c : cases) {
+        QString error;
+        const QImage image = loadPicture(write(c.name, c.bytes), &error, c.atLeast);
+        EXPECT_EQ(image.size(), c.out) << c.name << ": " << error.toStdString();
+    }
+
+    QImage bitmap(2000, 1000, QImage::Format_RGB32);
+    bitmap.fill(qRgb(10, 200, 30));
+    const QString bmpPath = m_dir.filePath(QStringLiteral("large.bmp"));
+    ASSERT_TRUE(bitmap.save(bmpPath, "BMP"));
+    const QImage reduced = loadPicture(bmpPath, nullptr, frame);
+    EXPECT_EQ(reduced.size(), QSize(224, 112));
+    EXPECT_EQ(reduced.pixel(100, 50), qRgb(10, 200, 30));
+}

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <algorithm>
 #include <cstdlib>
+#include <functional>
 
 #include <jpeglib.h>
 
@@ -22,8 +23,10 @@ struct TestError
 
 // libjpeg's memory destination hands its buffer over only at the end; after an
 // error (only a broken test causes one) the buffer is left alone.
-bool compress(J_COLOR_SPACE space, int components, int width, int height, const std::uint8_t *samples,
-              bool progressive, unsigned char **out, unsigned long *size)
+// `row(y)` gives the samples of row y.
+bool compress(J_COLOR_SPACE space, int components, int width, int height,
+              const std::function<const std::uint8_t *(int)> &row, bool progressive, unsigned char **out,
+              unsigned long *size)
 {
     jpeg_compress_struct cinfo{};
     TestError err{};
@@ -45,8 +48,8 @@ bool compress(J_COLOR_SPACE space, int components, int width, int height, const 
         jpeg_simple_progression(&cinfo);
     jpeg_start_compress(&cinfo, TRUE);
     while (cinfo.next_scanline < cinfo.image_height) {
-        auto row = const_cast<JSAMPROW>(samples + std::size_t(cinfo.next_scanline) * width * components);
-        jpeg_write_scanlines(&cinfo, &row, 1);
+        auto line = const_cast<JSAMPROW>(row(int(cinfo.next_scanline)));
+        jpeg_write_scanlines(&cinfo, &line, 1);
     }
     jpeg_finish_compress(&cinfo);
     jpeg_destroy_compress(&cinfo);
@@ -66,7 +69,8 @@ QByteArray encodeTestJpeg(JpegLayout layout, int width, int height, const std::v
     unsigned char *buffer = nullptr;
     unsigned long size = 0;
     QByteArray jpeg;
-    if (compress(space, components, width, height, samples.data(), progressive, &buffer, &size)) {
+    const auto row = [&](int y) { return samples.data() + std::size_t(y) * width * components; };
+    if (compress(space, components, width, height, row, progressive, &buffer, &size)) {
         jpeg = QByteArray(reinterpret_cast<const char *>(buffer), qsizetype(size));
         std::free(buffer);
     }
@@ -94,4 +98,22 @@ qsizetype findMarker(const QByteArray &jpeg, unsigned char code, qsizetype from)
             return i;
     }
     return -1;
+}
+
+QByteArray solidJpeg(int width, int height, QRgb colour)
+{
+    std::vector<std::uint8_t> line(std::size_t(width) * 3);
+    for (std::size_t x = 0; x < std::size_t(width); ++x) {
+        line[x * 3] = std::uint8_t(qRed(colour));
+        line[x * 3 + 1] = std::uint8_t(qGreen(colour));
+        line[x * 3 + 2] = std::uint8_t(qBlue(colour));
+    }
+    unsigned char *buffer = nullptr;
+    unsigned long size = 0;
+    QByteArray jpeg;
+    if (compress(JCS_RGB, 3, width, height, [&](int) { return line.data(); }, false, &buffer, &size)) {
+        jpeg = QByteArray(reinterpret_cast<const char *>(buffer), qsizetype(size));
+        std::free(buffer);
+    }
+    return jpeg;
 }

@@ -17,5 +17,9 @@ QByteArray encodeTestJpeg(JpegLayout layout, int width, int height, const std::v
 // An RGB JPEG of a colour pattern, baseline or progressive.
 QByteArray patternJpeg(int width, int height, bool progressive = false);
 
+// An RGB JPEG of one colour, encoded a row at a time: a picture of any size
+// without holding its pixels.
+QByteArray solidJpeg(int width, int height, QRgb colour);
+
 // Offset of the first marker 0xFF `code` at or after `from` in a JPEG, or -1.
 qsizetype findMarker(const QByteArray &jpeg, unsigned char code, qsizetype from = 0);

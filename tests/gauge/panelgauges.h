@@ -1,9 +1,9 @@
 #pragma once
 // The thirteen dial configurations of the main panel, for tests and the
 // benchmark: the same properties the panel layout gives its gauges.
+#include "fonts/panelfonts.h"
 #include "gauge/tanaloggauge.h"
 
-#include <QFont>
 #include <array>
 
 struct PanelGauge {
@@ -45,10 +45,7 @@ inline void configurePanelGauge(TAnalogGauge &g, const PanelGauge &c)
     g.SetCenterColor(clGray);
     g.SetValueColor(c.valueColor);
     g.SetMarginColor(QLatin1String(c.name) == QLatin1String("agSpeed") ? clMedGray : clBlack);
-    QFont f(QStringLiteral("Lucida Console"));
-    f.setStyleHint(QFont::TypeWriter);
-    f.setPixelSize(c.width == c.height && (c.width == 98 || c.width == 100) ? 12 : 9);
-    g.SetFont(f);
+    g.SetFont(panelfonts::panelTypeface(u"Lucida Console", c.width == c.height && (c.width == 98 || c.width == 100) ? 12 : 9));
     g.SetStyle(c.style);
     g.SetAngle(c.angle);
     g.SetMargin(c.margin);

@@ -143,15 +143,40 @@ TEST(GaugeGeometry, ArcsRunCounterClockwiseBetweenRadials)
     EXPECT_NEAR(red.span16 / 16.0, 300.0 - 223.5, 0.5);
 }
 
-TEST(GaugeGeometry, NeedleBoundsCoverLineAndDisk)
+TEST(GaugeGeometry, NeedleRowSpansFollowTheNeedleRowByRow)
 {
-    const QRect r = needleBounds({128, 128}, {70, 228}, true, 4, 16);
-    EXPECT_TRUE(r.contains(QRect(70 - 2, 128 - 16, 60, 100 + 2 + 16)));
-    EXPECT_TRUE(r.contains(QRect(128 - 16, 128 - 16, 33, 33)));
-    // Without the line only the disk counts.
-    const QRect disk = needleBounds({128, 128}, {70, 228}, false, 4, 16);
-    EXPECT_FALSE(disk.contains(QPoint(70, 228)));
-    EXPECT_TRUE(needleBounds({5, 5}, {5, 5}, false, 1, 0).isEmpty());
+    std::vector<RowSpan> spans;
+    // Level needle, pen 4: its radius and a pixel more above, below and beyond the ends.
+    needleRowSpans({20, 50}, {80, 50}, true, 4, 0, {100, 100}, 1, spans);
+    ASSERT_EQ(spans.size(), 100u);
+    EXPECT_TRUE(spans[46].empty());
+    EXPECT_EQ(spans[47].left, 17);
+    EXPECT_EQ(spans[50].right, 83);
+    EXPECT_EQ(spans[53].left, 17);
+    EXPECT_TRUE(spans[54].empty());
+    // Upright needle in a 2x image: control rows and columns of its blocks.
+    needleRowSpans({50, 20}, {50, 80}, true, 2, 0, {100, 100}, 2, spans);
+    ASSERT_EQ(spans.size(), 50u);
+    EXPECT_TRUE(spans[8].empty());
+    EXPECT_EQ(spans[9].left, 24);
+    EXPECT_EQ(spans[9].right, 26);
+    EXPECT_EQ(spans[41].right, 26);
+    EXPECT_TRUE(spans[42].empty());
+    // A slanted needle costs a narrow band, not its bounding box.
+    needleRowSpans({0, 0}, {99, 99}, true, 2, 0, {100, 100}, 1, spans);
+    EXPECT_EQ(spans[50].left, 46);
+    EXPECT_EQ(spans[50].right, 54);
+    EXPECT_EQ(spans[0].left, 0); // clipped to the image
+    // The pivot disk alone, radius 16 in a 2x image.
+    needleRowSpans({128, 128}, {70, 228}, false, 4, 16, {256, 256}, 2, spans);
+    EXPECT_EQ(spans[64].left, 54);
+    EXPECT_EQ(spans[64].right, 73);
+    EXPECT_TRUE(spans[54].empty());
+    EXPECT_TRUE(spans[100].empty()); // no line without hasLine
+    // Nothing to draw: no spans.
+    needleRowSpans({5, 5}, {5, 5}, false, 1, 0, {10, 10}, 1, spans);
+    for (const RowSpan &r : spans)
+        EXPECT_TRUE(r.empty());
 }
 
 } // namespace

@@ -1,7 +1,9 @@
+#include "gauge/gaugegeometry.h"
 #include "gauge/gaugesampling.h"
 #include "gauge/tanaloggauge.h"
 
 #include <QApplication>
+#include <QPainter>
 #include <QSignalSpy>
 #include <gtest/gtest.h>
 
@@ -194,6 +196,71 @@ TEST(TAnalogGauge, NeedleRedrawEqualsAFullRedraw)
             expectConsistentPicture(g, "small disk");
             g.SetPosition(77);
             expectConsistentPicture(g, "after shrink");
+        }
+    }
+}
+
+TEST(TAnalogGauge, NeedleRowSpansHoldEveryPixelTheNeedleDraws)
+{
+    // The redraw restores and averages only the spans, so a pixel of the
+    // needle outside them would be left behind on the next move.
+    for (int k = 1; k <= 4; ++k) {
+        for (TStyle style : {CenterStyle, RightStyle}) {
+            for (int width : {1, 2, 5}) {
+                TAnalogGauge g;
+                makeBare(g, TAntialiased(k - 1));
+                g.SetStyle(style);
+                g.SetArrowWidth(width);
+                g.SetFaceOptions(TFaceOptions(ShowCenter));
+                g.SetCenterRadius(width * 3);
+                const GaugeGeometry geo = g.geometryFor(k);
+                for (float p = -30; p <= 230; p += 3.7f) {
+                    QImage face = g.scaleImage().copy();
+                    g.SetPosition(p);
+                    g.DrawArrow(face, k);
+                    const QPoint tip = scalePoint(geo, valueToScale(p, geo.angle, g.Scale()), geo.R);
+                    std::vector<RowSpan> spans;
+                    needleRowSpans({geo.cx, geo.cy}, tip, true, width * k, width * 3 * k, face.size(), k, spans);
+                    for (int y = 0; y < face.height(); ++y)
+                        for (int x = 0; x < face.width(); ++x) {
+                            if (face.pixel(x, y) == g.scaleImage().pixel(x, y))
+                                continue;
+                            const RowSpan &s = spans[std::size_t(y / k)];
+                            ASSERT_TRUE(x / k >= s.left && x / k <= s.right)
+                                << "k " << k << " width " << width << " position " << p << " at " << x << "," << y;
+                        }
+                }
+            }
+        }
+    }
+}
+
+TEST(TAnalogGauge, ThePivotDiskIsTheEllipseTheRasteriserFills)
+{
+    // The disk's rows are worked out once and filled again on every move;
+    // they must be what drawing the ellipse there fills, wherever the pivot.
+    for (int k = 1; k <= 4; ++k) {
+        for (QSize size : {QSize(60, 50), QSize(61, 53), QSize(82, 55), QSize(97, 83)}) {
+            for (int radius : {1, 3, 8, 11}) {
+                TAnalogGauge g;
+                makeBare(g, TAntialiased(k - 1));
+                g.resize(size);
+                g.SetFaceOptions(TFaceOptions(ShowCenter));
+                g.SetCenterRadius(radius);
+                g.SetPosition(std::numeric_limits<float>::quiet_NaN()); // the disk alone
+                QImage drawn = g.scaleImage().copy();
+                g.DrawArrow(drawn, k);
+                QImage expected = g.scaleImage().copy();
+                QPainter p(&expected);
+                p.setPen(Qt::NoPen);
+                p.setBrush(QColor(128, 128, 128));
+                const GaugeGeometry geo = g.geometryFor(k);
+                const int r = radius * k;
+                p.drawEllipse(QRect(geo.cx - r, geo.cy - r, 2 * r, 2 * r));
+                p.end();
+                EXPECT_EQ(drawn, expected) << "k " << k << " size " << size.width() << "x" << size.height()
+                                           << " radius " << radius;
+            }
         }
     }
 }

@@ -224,6 +224,24 @@ TEST_F(KnobFixture, SpringLoadedRudderReturnsAfterOnClickSawTheDraggedPosition)
     EXPECT_EQ(log.entries, expected);
 }
 
+TEST_F(KnobFixture, AClickHandlerThatPlacesTheKnobHasTheLastWord)
+{
+    showActive();
+    knob->SetParams(50, 0, 127);
+    QObject context;
+    // The panel's cancel click: the pointer goes back to where it was.
+    QObject::connect(knob, &TKnob::OnClick, &context, [](TKnob *k) { k->SetPosition(50); });
+    QTest::mousePress(knob, Qt::LeftButton, Qt::NoModifier, {4, 24});
+    EXPECT_NE(knob->Position(), 50);
+    QTest::mouseRelease(knob, Qt::LeftButton, Qt::NoModifier, {4, 24});
+    EXPECT_EQ(knob->Position(), 50);
+    // A click handler that leaves the knob alone keeps the click's place.
+    QObject::disconnect(knob, &TKnob::OnClick, &context, nullptr);
+    QTest::mousePress(knob, Qt::LeftButton, Qt::NoModifier, {4, 24});
+    QTest::mouseRelease(knob, Qt::LeftButton, Qt::NoModifier, {4, 24});
+    EXPECT_NE(knob->Position(), 50);
+}
+
 TEST_F(KnobFixture, SpringLoadedRudderReturnsWhenTheFocusMovesAway)
 {
     showActive();

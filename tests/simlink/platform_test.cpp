@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <chrono>
+#include <future>
 #include <csignal>
 #include <cstring>
 #include <fcntl.h>
@@ -74,6 +76,13 @@ TEST(Platform, AtomsAreReferenceCounted)
     EXPECT_EQ(win::GlobalDeleteAtom(a), 0);
     EXPECT_EQ(win::GlobalGetAtomName(a, name, sizeof name), 0u);
     EXPECT_EQ(win::GlobalDeleteAtom(a), a); // no longer there
+    // 255 characters is the longest name: kept whole; one more is refused.
+    const std::string longest(255, 'y');
+    const win::ATOM l = win::GlobalAddAtom(longest.c_str());
+    ASSERT_NE(l, 0);
+    char whole[300];
+    EXPECT_EQ(win::GlobalGetAtomName(l, whole, sizeof whole), 255u);
+    EXPECT_EQ(std::string(whole), longest);
     EXPECT_EQ(win::GlobalAddAtom(std::string(256, 'x').c_str()), 0); // too long
 }
 
@@ -207,4 +216,28 @@ TEST(Platform, ALateAnswerIsNeverTakenForTheNextOne)
     win::DestroyWindow(served);
     EXPECT_EQ(win::SendMessageTimeout(w, 0xC000, 3, 0, win::SMTO_BLOCK, 2000, &result), 0);
     EXPECT_NE(win::GetLastError(), 0u); // a transport failure
+}
+
+TEST(Platform, AZeroTimeOutToAWindowThatNeverAnswersReturnsAtOnce)
+{
+    ScopedRuntimeDir dir;
+    win::HWND served = win::CreateServedWindow("UIPCMAIN", [](win::UINT, win::WPARAM, win::LPARAM) {
+        return std::optional<win::LRESULT>(); // takes the request, never answers
+    });
+    ASSERT_NE(served, nullptr);
+    win::HWND w = win::FindWindowEx(nullptr, nullptr, "UIPCMAIN", nullptr);
+    ASSERT_NE(w, nullptr);
+    // On its own thread, so that a send that waits for ever fails the test
+    // instead of hanging it: closing the window below ends such a wait.
+    auto send = std::async(std::launch::async, [w] {
+        win::DWORD_PTR result = 0;
+        const win::LRESULT sent = win::SendMessageTimeout(w, 0xC000, 1, 0, win::SMTO_BLOCK, 0, &result);
+        return std::make_pair(sent, win::GetLastError());
+    });
+    const bool returned = send.wait_for(std::chrono::seconds(5)) == std::future_status::ready;
+    win::DestroyWindow(served);
+    const auto [sent, error] = send.get();
+    EXPECT_TRUE(returned) << "a zero time-out waited for an answer";
+    EXPECT_EQ(sent, 0);
+    EXPECT_EQ(error, 0u) << "a time-out, not a transport failure";
 }

@@ -9,6 +9,7 @@
 #include <cmath>
 #include <cstdio>
 #include <limits>
+#include <map>
 #include <set>
 #include <string>
 
@@ -51,6 +52,77 @@ TEST(Catalogue, EveryVariableFitsTheOffsetSpaceWithAWidthItsEncodingAllows)
             break;
         case Encoding::Characters: EXPECT_GE(v.size, 4); break;
         }
+    }
+}
+
+namespace {
+
+struct Reference {
+    std::uint16_t offset;
+    std::uint16_t size;
+    Encoding encoding;
+    Direction direction;
+};
+
+constexpr Encoding U = Encoding::Unsigned, S = Encoding::Signed, F4 = Encoding::Float32, F8 = Encoding::Float64,
+                   BCD = Encoding::BCD, Bits = Encoding::BitFlags, Chars = Encoding::Characters;
+constexpr Direction R = Direction::Read, W = Direction::Write, RW = Direction::ReadWrite;
+
+const Reference kReference[] = {
+#include "catalogue_reference.inc"
+};
+
+} // namespace
+
+TEST(Catalogue, EveryVariableHasTheWidthEncodingAndDirectionOfTheOffsetList)
+{
+    std::map<std::uint16_t, Reference> expected;
+    for (const Reference &r : kReference)
+        EXPECT_TRUE(expected.emplace(r.offset, r).second) << "listed twice: " << hex(r.offset);
+    std::set<std::uint16_t> found;
+    for (const Variable &v : catalogue::allVariables()) {
+        SCOPED_TRACE(hex(v.offset) + " " + std::string(v.meaning));
+        found.insert(v.offset);
+        const auto it = expected.find(v.offset);
+        if (it == expected.end()) {
+            ADD_FAILURE() << "not in the offset list";
+            continue;
+        }
+        EXPECT_EQ(v.size, it->second.size);
+        EXPECT_EQ(catalogue::encodingName(v.encoding), catalogue::encodingName(it->second.encoding));
+        EXPECT_EQ(catalogue::directionName(v.direction), catalogue::directionName(it->second.direction));
+    }
+    for (const auto &[offset, r] : expected)
+        EXPECT_TRUE(found.count(offset)) << "missing from the catalogue: " << hex(offset);
+}
+
+TEST(Catalogue, ValuesTravelWithTheirSignAndWholeWidth)
+{
+    // Raw values the simulator really sends, through the catalogue's codec.
+    struct Case {
+        const Variable &v;
+        std::int64_t raw;
+    };
+    const Case cases[] = {
+        {var::OutsideAirTemperature, -20 * 256},  // -20 degrees C
+        {var::VerticalSpeed, -40000},             // beyond 16 bits: about -1800 ft/min
+        {var::VerticalSpeed, 40000},
+        {var::MagneticVariation, -1820},
+        {var::GroundAltitude, -256},
+        {var::Altitude, 35000LL * 65536 * 65536 / 3},
+        {var::Latitude, -4000000000000000LL},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(hex(c.v.offset) + " " + std::string(c.v.meaning) + " " + std::to_string(c.raw));
+        std::array<std::uint8_t, 8> bytes{};
+        catalogue::encodeInteger(c.v, c.raw, bytes);
+        EXPECT_EQ(catalogue::decodeInteger(c.v, bytes), c.raw);
+        // The sign reaches the top byte of the variable's own width and no further.
+        const std::size_t width = c.v.ownedSize();
+        if (width < bytes.size()) {
+            EXPECT_EQ(bytes[width], 0) << "written past the variable";
+        }
+        EXPECT_EQ(bytes[width - 1] >= 0x80, c.raw < 0);
     }
 }
 

@@ -1,6 +1,7 @@
 // The stand-in simulator's core without a window: request blocks, the
 // handshake registers, the clock, tracing, faults and the command protocol.
 #include "catalogue.h"
+#include "requestblock.h"
 #include "simtestutil.h"
 
 #include <gtest/gtest.h>
@@ -58,6 +59,45 @@ TEST_F(Core, MalformedBlocksAreAnsweredZeroAndChangeNothing)
     EXPECT_EQ(core->processBlock(good), 1);
     EXPECT_EQ(good[16], 0xFF);
     EXPECT_EQ(good[17], 0x7F);
+}
+
+TEST(RequestBlock, EachKindOfMalformedBlockHasItsOwnFault)
+{
+    using block::Fault;
+    const auto plus = [](BlockBuilder b, std::size_t zeros) {
+        std::vector<std::uint8_t> v = b.bytes();
+        v.insert(v.end(), zeros, 0);
+        return v;
+    };
+    struct Case {
+        const char *what;
+        std::vector<std::uint8_t> block;
+        Fault fault;
+    };
+    const Case cases[] = {
+        {"only an end marker", BlockBuilder().end().bytes(), Fault::None},
+        {"three bytes", {0, 0, 0}, Fault::MissingEnd},
+        {"unknown identifier", BlockBuilder().u32(3).end().bytes(), Fault::UnknownId},
+        {"write header one byte short", plus(BlockBuilder().u32(2).u32(0x0BC8), 3), Fault::HeaderPastEnd},
+        {"read header one byte short", plus(BlockBuilder().u32(1).u32(0x0BC8).u32(0), 3), Fault::HeaderPastEnd},
+        {"write header ends the block", BlockBuilder().u32(2).u32(0x0BC8).u32(0).bytes(), Fault::MissingEnd},
+        {"write data one byte short", plus(BlockBuilder().u32(2).u32(0x0BC8).u32(8), 7), Fault::DataPastEnd},
+        {"read data past the end", BlockBuilder().u32(1).u32(0x0BC8).u32(64).u32(0).bytes(), Fault::DataPastEnd},
+        {"write data ends the block", plus(BlockBuilder().u32(2).u32(0x0BC8).u32(8), 8), Fault::MissingEnd},
+        {"write past the offset space", BlockBuilder().write(0xFFFF, {1, 2}).end().bytes(), Fault::OutsideSpace},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        std::vector<block::Record> records;
+        EXPECT_EQ(block::faultText(block::parse(c.block, records)), block::faultText(c.fault));
+    }
+    // A good block gives its records in order, each with its data place.
+    std::vector<block::Record> records;
+    ASSERT_EQ(block::parse(BlockBuilder().write(0x0BC8, {1, 2}).read(0x0330, 2).end().bytes(), records), Fault::None);
+    ASSERT_EQ(records.size(), 2u);
+    EXPECT_EQ(records[0].data, block::kWriteHeader);
+    EXPECT_EQ(records[1].offset, 0x0330u);
+    EXPECT_EQ(records[1].data, block::kWriteHeader + 2 + block::kReadHeader);
 }
 
 TEST_F(Core, RecordsApplyInOrderAndReadsLeaveHeadersAlone)

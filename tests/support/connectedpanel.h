@@ -7,6 +7,7 @@
 // per test: put a table of cases into one test.
 #include "catalogue_variable.h"
 #include "fakedialogs.h"
+#include "fakesound.h"
 #include "qtprinters.h"
 #include "simprocess.h"
 #include "simwrites.h"
@@ -54,6 +55,7 @@ protected:
 
     SimProcess sim;
     FakeDialogs dialogs;
+    FakeSound speaker;
     std::unique_ptr<TfrmACMain> panel;
 
 protected:

@@ -2,6 +2,9 @@
 
 #include <QElapsedTimer>
 
+#include <csignal>
+#include <sys/prctl.h>
+
 SimProcess::SimProcess()
 {
     qputenv("XDG_RUNTIME_DIR", m_dir.path().toLocal8Bit());
@@ -15,6 +18,9 @@ SimProcess::~SimProcess()
 bool SimProcess::start(const QStringList &options)
 {
     m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    // A test that dies must not leave its simulator behind, holding the
+    // caller's output open.
+    m_process.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
     m_process.start(QStringLiteral(VELTRANO_SIM_PATH), options);
     if (!m_process.waitForStarted(5000))
         return false;

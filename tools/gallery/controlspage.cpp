@@ -10,8 +10,8 @@
 #include "adapters/panelstatusbar.h"
 #include "adapters/speedbutton.h"
 #include "adapters/trackbar.h"
+#include "fonts/panelfonts.h"
 
-#include <QFont>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -29,9 +29,7 @@ PanelStatusBar *statusBar()
     bar->setFixedHeight(21);
     bar->setMinimumWidth(1050);
     bar->SetColor(clMedGray);
-    QFont f(QStringLiteral("Arial"));
-    f.setPixelSize(11);
-    bar->setFont(f);
+    bar->setFont(panelfonts::panelTypeface(u"Arial", 11));
     bar->AddPanel(100, QStringLiteral("FSUIPC:"));
     bar->AddPanel(100, QStringLiteral("WideFS:"));
     bar->AddPanel(50, QStringLiteral("FS:"));

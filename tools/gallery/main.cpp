@@ -9,6 +9,7 @@
 // many knobs, gauges and rotating pictures the page holds.
 #include "gallery.h"
 
+#include "fonts/panelfonts.h"
 #include "gauge/tanaloggauge.h"
 #include "image/trotatableimage.h"
 #include "knob/tknob.h"
@@ -53,6 +54,7 @@ int tabIndex(const QString &arg)
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    panelfonts::registerPanelFonts();
     QApplication::setApplicationName(QStringLiteral("veltrano-gallery"));
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Shows every Veltrano panel widget in its panel configurations."));

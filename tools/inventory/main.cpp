@@ -8,6 +8,7 @@
 // itself reads no command line.
 #include "adapters/paneltimer.h"
 #include "dialogseam.h"
+#include "fonts/panelfonts.h"
 #include "inventory.h"
 #include "uACMainForm.h"
 
@@ -85,6 +86,7 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    panelfonts::registerPanelFonts();
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Lists every named control of the Veltrano panel."));
     parser.addHelpOption();

@@ -1,6 +1,7 @@
 // veltrano-make-artwork OUTDIR: draws the panel's JPEG pictures and writes
 // them as viewer1.jpg, viewer2.jpg, viewer3.jpg and banner.jpg into OUTDIR
 // (the committed copies live in app/artwork/jpeg). Needs no display.
+#include "fonts/panelfonts.h"
 #include "jpegencoder.h"
 #include "scenes.h"
 
@@ -39,6 +40,7 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
+    panelfonts::registerPanelFonts();
     if (argc != 2) {
         std::fprintf(stderr, "usage: %s OUTDIR\n", argv[0]);
         return 2;

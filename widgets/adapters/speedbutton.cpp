@@ -89,6 +89,8 @@ void SpeedButton::raiseOthers()
 
 void SpeedButton::mousePressEvent(QMouseEvent *event)
 {
+    const QPoint at = event->position().toPoint();
+    emit OnMouseDown(this, event->button(), event->modifiers(), at.x(), at.y());
     if (event->button() != Qt::LeftButton)
         return;
     m_tracking = m_pressed = true;
@@ -117,6 +119,12 @@ void SpeedButton::mouseReleaseEvent(QMouseEvent *event)
     update();
     if (click)
         emit OnClick(this);
+}
+
+void SpeedButton::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    emit OnDblClick(this);
+    mousePressEvent(event); // the second press of the pair
 }
 
 void SpeedButton::enterEvent(QEnterEvent *event)

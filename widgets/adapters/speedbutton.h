@@ -37,12 +37,19 @@ public:
 
 signals:
     void OnClick(SpeedButton *sender);
+    // Any mouse button pressed on the button (x, y inside it), before a
+    // left press is taken as the start of a click.
+    void OnMouseDown(SpeedButton *sender, Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
+    // A double-click with any button; its second press and release also
+    // make a second click, as on the platform.
+    void OnDblClick(SpeedButton *sender);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
     void enterEvent(QEnterEvent *event) override;
     void leaveEvent(QEvent *event) override;
 

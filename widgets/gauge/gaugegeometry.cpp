@@ -122,18 +122,55 @@ ArcSpan arcBetween(const GaugeGeometry &g, QPoint from, QPoint to)
     return s;
 }
 
-QRect needleBounds(QPoint pivot, QPoint tip, bool hasLine, int penWidth, int diskRadius)
+void needleRowSpans(QPoint pivot, QPoint tip, bool hasLine, int penWidth, int diskRadius, QSize imageSize, int k,
+                    std::vector<RowSpan> &spans)
 {
-    QRect r;
+    k = std::max(k, 1);
+    const int rows = std::max(imageSize.height() / k, 0);
+    const int lastColumn = imageSize.width() / k - 1;
+    spans.assign(std::size_t(rows), RowSpan());
+    // Image columns from..to into control row r, clipped.
+    const auto mark = [&](int r, double from, double to) {
+        const int l = std::max(int(std::floor(from)) / k, 0);
+        const int rt = std::min(int(std::ceil(to)) / k, lastColumn);
+        if (l <= rt)
+            spans[std::size_t(r)].add(l, rt);
+    };
+    // Control rows whose image rows reach from lo to hi.
+    const auto rowsOf = [&](int lo, int hi) {
+        return std::pair{std::max(lo, 0) / k, std::min(hi / k, rows - 1)};
+    };
     if (hasLine) {
-        const int pad = std::max(penWidth, 1) + 2;
-        r = QRect(QPoint(std::min(pivot.x(), tip.x()), std::min(pivot.y(), tip.y())),
-                  QPoint(std::max(pivot.x(), tip.x()), std::max(pivot.y(), tip.y())))
-                .adjusted(-pad, -pad, pad, pad);
+        // The pen is a disk of the pen's radius swept along the centre line:
+        // a pixel of image row y lies within that radius (and half a pixel)
+        // of a centre point whose y is that close to y too, and the centre
+        // line's x is monotonic in y.
+        const int pad = (std::max(penWidth, 1) + 1) / 2 + 1;
+        const int yLo = std::min(pivot.y(), tip.y());
+        const int yHi = std::max(pivot.y(), tip.y());
+        const double dy = double(tip.y()) - pivot.y();
+        const double slope = dy == 0 ? 0.0 : (double(tip.x()) - pivot.x()) / dy;
+        const auto xAt = [&](int y) { return pivot.x() + (y - pivot.y()) * slope; };
+        const auto [first, last] = rowsOf(yLo - pad, yHi + pad);
+        for (int r = first; r <= last; ++r) {
+            double a = std::min(pivot.x(), tip.x());
+            double b = std::max(pivot.x(), tip.x());
+            if (dy != 0) {
+                a = xAt(std::clamp(r * k - pad, yLo, yHi));
+                b = xAt(std::clamp(r * k + k - 1 + pad, yLo, yHi));
+            }
+            mark(r, std::min(a, b) - pad, std::max(a, b) + pad);
+        }
     }
     if (diskRadius > 0) {
-        const int pad = diskRadius + 2;
-        r |= QRect(pivot.x() - pad, pivot.y() - pad, 2 * pad + 1, 2 * pad + 1);
+        const int reach = diskRadius + 2;
+        const auto [first, last] = rowsOf(pivot.y() - reach, pivot.y() + reach);
+        for (int r = first; r <= last; ++r) {
+            // The image row of this control row nearest to the centre.
+            const int nearest = std::clamp(pivot.y(), r * k, r * k + k - 1) - pivot.y();
+            const double inner = std::max(std::abs(nearest) - 2, 0);
+            const double half = std::ceil(std::sqrt(std::max(double(reach) * reach - inner * inner, 0.0))) + 1;
+            mark(r, pivot.x() - half, pivot.x() + half);
+        }
     }
-    return r;
 }

@@ -6,6 +6,10 @@
 
 #include <QPoint>
 #include <QRect>
+#include <QSize>
+
+#include <algorithm>
+#include <vector>
 
 struct GaugeGeometry {
     int cx = 0;           // pivot x for arcs, lines and disks
@@ -53,7 +57,25 @@ struct ArcSpan {
 };
 ArcSpan arcBetween(const GaugeGeometry &g, QPoint from, QPoint to);
 
-// Pixels touched by a needle of the given pen width from pivot to tip (when
-// hasLine) and by a pivot disk of the given radius (when diskRadius > 0),
-// with a safety border for the rasteriser's rounding.
-QRect needleBounds(QPoint pivot, QPoint tip, bool hasLine, int penWidth, int diskRadius);
+// Columns of one row that a drawing may touch, both ends included; empty
+// while left > right.
+struct RowSpan {
+    int left = 1 << 30;
+    int right = -(1 << 30);
+    bool empty() const { return left > right; }
+    void add(int from, int to)
+    {
+        left = std::min(left, from);
+        right = std::max(right, to);
+    }
+};
+
+// For each control row (k rows of the image drawn into), the control columns
+// whose k x k blocks a needle of the given pen width from pivot to tip (when
+// hasLine) and a pivot disk of the given radius (when diskRadius > 0) may
+// touch, clipped to an image of `imageSize` (the control's size times k).
+// The spans follow the needle row by row, so a slanted needle costs a band
+// and not its whole bounding box; a border allows for the rasteriser's
+// rounding. `spans` gets one entry per control row.
+void needleRowSpans(QPoint pivot, QPoint tip, bool hasLine, int penWidth, int diskRadius, QSize imageSize, int k,
+                    std::vector<RowSpan> &spans);

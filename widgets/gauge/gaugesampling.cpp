@@ -1,5 +1,6 @@
 #include "gauge/gaugesampling.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 
@@ -82,21 +83,59 @@ void copyRect(const Rows &img, const QRect &r)
         std::memcpy(img.out(y) + r.left(), img.in(y) + r.left(), bytes);
 }
 
-} // namespace
-
-bool averageBlocks(const QImage &src, QImage &dst, int k, const QRect &dstRect)
+void averageRect(const Rows &rows, int k, const QRect &r)
 {
-    if (k < 1 || k > 4 || !is32Bit(src) || !is32Bit(dst))
-        return false;
-    const QRect r = dstRect & dst.rect() & QRect(0, 0, src.width() / k, src.height() / k);
-    if (r.isEmpty())
-        return true;
-    const Rows rows{src.constBits(), src.bytesPerLine(), dst.bits(), dst.bytesPerLine()};
     switch (k) {
     case 1: copyRect(rows, r); break;
     case 2: averageShift<2, 2>(rows, r); break;
     case 3: averageNine(rows, r); break;
     case 4: averageShift<4, 4>(rows, r); break;
+    }
+}
+
+bool usable(const QImage &src, const QImage &dst, int k)
+{
+    return k >= 1 && k <= 4 && is32Bit(src) && is32Bit(dst);
+}
+
+} // namespace
+
+bool averageBlocks(const QImage &src, QImage &dst, int k, const QRect &dstRect)
+{
+    if (!usable(src, dst, k))
+        return false;
+    const QRect r = dstRect & dst.rect() & QRect(0, 0, src.width() / k, src.height() / k);
+    if (!r.isEmpty())
+        averageRect({src.constBits(), src.bytesPerLine(), dst.bits(), dst.bytesPerLine()}, k, r);
+    return true;
+}
+
+bool averageBlocks(const QImage &src, QImage &dst, int k, const std::vector<RowSpan> &spans,
+                   const std::vector<RowSpan> &moreSpans)
+{
+    if (!usable(src, dst, k))
+        return false;
+    const int width = std::min(dst.width(), src.width() / k);
+    const int height = std::min(dst.height(), src.height() / k);
+    const Rows rows{src.constBits(), src.bytesPerLine(), dst.bits(), dst.bytesPerLine()};
+    const auto average = [&](int y, RowSpan s) {
+        const int left = std::max(s.left, 0);
+        const int right = std::min(s.right, width - 1);
+        if (left <= right)
+            averageRect(rows, k, QRect(left, y, right - left + 1, 1));
+    };
+    const int last = std::min(int(std::max(spans.size(), moreSpans.size())), height) - 1;
+    for (int y = 0; y <= last; ++y) {
+        const RowSpan a = std::size_t(y) < spans.size() ? spans[std::size_t(y)] : RowSpan();
+        const RowSpan b = std::size_t(y) < moreSpans.size() ? moreSpans[std::size_t(y)] : RowSpan();
+        if (!a.empty() && !b.empty() && a.left <= b.right + 1 && b.left <= a.right + 1) {
+            RowSpan both = a;
+            both.add(b.left, b.right);
+            average(y, both); // overlapping or touching: one pass
+        } else {
+            average(y, a);
+            average(y, b);
+        }
     }
     return true;
 }

@@ -5,7 +5,6 @@
 #include <QEvent>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QRegion>
 
 #include <chrono>
 #include <cstring>
@@ -14,29 +13,40 @@ using Counter = std::chrono::steady_clock;
 
 namespace {
 
-// The control pixels whose K x K blocks cover `r` (a rectangle of the
-// supersampled image).
-QRect toBlocks(const QRect &r, int k)
+// Copies the blocks of control pixels in `spans` from one supersampled image
+// to another of the same size and format.
+void copySpans(const QImage &from, QImage &to, const std::vector<RowSpan> &spans, int k)
 {
-    if (r.isEmpty())
-        return {};
-    return QRect(QPoint(r.left() / k, r.top() / k), QPoint(r.right() / k, r.bottom() / k));
-}
-
-// Copies the blocks of control pixels `area` from one supersampled image to
-// another of the same size and format.
-void copyArea(const QImage &from, QImage &to, const QRect &area, int k)
-{
-    if (area.isEmpty())
-        return;
-    const std::size_t offset = std::size_t(area.left()) * k * 4;
-    const std::size_t bytes = std::size_t(area.width()) * k * 4;
     const qsizetype fromStride = from.bytesPerLine();
     const qsizetype toStride = to.bytesPerLine();
-    const uchar *src = from.constBits() + area.top() * k * fromStride + offset;
-    uchar *dst = to.bits() + area.top() * k * toStride + offset;
-    for (int rows = area.height() * k; rows > 0; --rows, src += fromStride, dst += toStride)
-        std::memcpy(dst, src, bytes);
+    const uchar *src = from.constBits();
+    uchar *dst = to.bits();
+    for (std::size_t y = 0; y < spans.size(); ++y) {
+        const RowSpan &s = spans[y];
+        if (s.empty())
+            continue;
+        const std::size_t offset = std::size_t(s.left) * k * 4;
+        const std::size_t bytes = std::size_t(s.right - s.left + 1) * k * 4;
+        for (qsizetype row = qsizetype(y) * k; row < qsizetype(y + 1) * k; ++row)
+            std::memcpy(dst + row * toStride + offset, src + row * fromStride + offset, bytes);
+    }
+}
+
+// The control pixels of all spans.
+QRect boundsOf(const std::vector<RowSpan> &spans)
+{
+    RowSpan columns;
+    int top = -1;
+    int bottom = -1;
+    for (std::size_t y = 0; y < spans.size(); ++y) {
+        if (spans[y].empty())
+            continue;
+        columns.add(spans[y].left, spans[y].right);
+        if (top < 0)
+            top = int(y);
+        bottom = int(y);
+    }
+    return top < 0 ? QRect() : QRect(QPoint(columns.left, top), QPoint(columns.right, bottom));
 }
 
 } // namespace
@@ -101,6 +111,11 @@ void TAnalogGauge::SetPosition(float value)
         emit OnOverMax(this);
     if (FMinimum > m_position)
         emit OnOverMin(this);
+    // A value so close to the last that the needle lands on the same pixels
+    // changes nothing that shows.
+    const int k = GetAAMultipler();
+    if (!m_faceStale && FFaceBitmap.size() == size() * k && needleFor(FFaceBitmap.size(), k) == m_shownNeedle)
+        return;
     RedrawArrow();
 }
 
@@ -270,31 +285,30 @@ void TAnalogGauge::RedrawArrow()
     if (syncImages()) // resized while hidden: the cached scale is new and blank
         DrawScale(FBackBitmap, k);
 
-    // Only the areas of the old and the new needle differ from the cached
-    // scale, so only they are restored and averaged again; the result is the
-    // same as copying the whole scale and averaging every block.
+    // Only the pixels of the old and the new needle differ from the cached
+    // scale, so only they are restored and averaged again, row by row; the
+    // result is the same as copying the whole scale and averaging every block.
     const Needle n = needleFor(FFaceBitmap.size(), k);
-    const QRect newRect = needleBounds(n.pivot, n.tip, n.hasLine, n.width, n.diskRadius);
-    QRect oldArea;
-    QRect newArea;
+    needleRowSpans(n.pivot, n.tip, n.hasLine, n.width, n.diskRadius, FFaceBitmap.size(), k, m_newSpans);
+    QRect changed;
     if (m_faceStale) {
         std::memcpy(FFaceBitmap.bits(), FBackBitmap.constBits(), std::size_t(FBackBitmap.sizeInBytes()));
-        newArea = toBlocks(FFaceBitmap.rect(), k);
+        DrawArrow(FFaceBitmap, k);
+        if (k > 1)
+            averageBlocks(FFaceBitmap, FAABitmap, k);
+        changed = rect();
     } else {
-        oldArea = toBlocks(m_needleRect & FFaceBitmap.rect(), k);
-        newArea = toBlocks(newRect & FFaceBitmap.rect(), k);
-        copyArea(FBackBitmap, FFaceBitmap, oldArea, k);
+        copySpans(FBackBitmap, FFaceBitmap, m_needleSpans, k);
+        DrawArrow(FFaceBitmap, k);
+        if (k > 1)
+            averageBlocks(FFaceBitmap, FAABitmap, k, m_needleSpans, m_newSpans);
+        changed = boundsOf(m_needleSpans) | boundsOf(m_newSpans);
     }
-    DrawArrow(FFaceBitmap, k);
-    m_needleRect = newRect;
+    std::swap(m_needleSpans, m_newSpans);
+    m_shownNeedle = n;
     m_faceStale = false;
-
-    if (k > 1) {
-        averageBlocks(FFaceBitmap, FAABitmap, k, oldArea);
-        averageBlocks(FFaceBitmap, FAABitmap, k, newArea);
-    }
     if (isVisible())
-        repaint(QRegion(oldArea) | QRegion(newArea));
+        repaint(changed);
 
     if (const auto frames = framesFromElapsed(FPeriod, counterNow() - FTicker); frames && *frames != FFrames) {
         FFrames = *frames;

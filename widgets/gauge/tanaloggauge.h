@@ -15,6 +15,8 @@
 #include <QString>
 #include <QWidget>
 
+#include <vector>
+
 class TAnalogGauge : public QWidget {
     Q_OBJECT
 public:
@@ -141,8 +143,12 @@ private:
         bool hasLine = false;
         int width = 1;
         int diskRadius = 0;
+        bool operator==(const Needle &) const = default;
     };
     Needle needleFor(QSize imageSize, int k) const;
+    // Rows of a pivot disk of that radius as the rasteriser fills it, relative
+    // to a square of side 2 * radius + 4 around it (kept for the last radius).
+    const std::vector<RowSpan> &diskRows(int radius) const;
     static qint64 counterNow();
 
     TColor FMinColor;
@@ -181,5 +187,9 @@ private:
     QString m_caption;
     bool m_ready = false;      // construction finished; images exist
     bool m_faceStale = true;   // the face image must be copied whole
-    QRect m_needleRect;        // area of the needle now in the face image
+    std::vector<RowSpan> m_needleSpans; // pixels of the needle now in the face image
+    std::vector<RowSpan> m_newSpans;    // those of the needle being drawn
+    Needle m_shownNeedle;               // the needle in the face image
+    mutable int m_diskRadius = -1;      // radius of m_diskRows
+    mutable std::vector<RowSpan> m_diskRows;
 };

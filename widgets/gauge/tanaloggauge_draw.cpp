@@ -154,20 +154,61 @@ TAnalogGauge::Needle TAnalogGauge::needleFor(QSize imageSize, int k) const
     return n;
 }
 
+const std::vector<RowSpan> &TAnalogGauge::diskRows(int radius) const
+{
+    if (radius != m_diskRadius) {
+        // Drawn once, as DrawArrow would draw it, two pixels in from the
+        // mask's corner; integer moves do not change what the rasteriser fills.
+        QImage mask(2 * radius + 4, 2 * radius + 4, QImage::Format_RGB32);
+        mask.fill(Qt::black);
+        QPainter p(&mask);
+        p.setPen(Qt::NoPen);
+        p.setBrush(Qt::white);
+        p.drawEllipse(QRect(2, 2, 2 * radius, 2 * radius));
+        p.end();
+        m_diskRows.assign(std::size_t(mask.height()), RowSpan());
+        for (int y = 0; y < mask.height(); ++y)
+            for (int x = 0; x < mask.width(); ++x)
+                if (mask.pixel(x, y) != QColor(Qt::black).rgb())
+                    m_diskRows[std::size_t(y)].add(x, x);
+        m_diskRadius = radius;
+    }
+    return m_diskRows;
+}
+
 void TAnalogGauge::DrawArrow(QImage &image, int k) const
 {
     if (image.isNull())
         return;
     const Needle n = needleFor(image.size(), k);
-    QPainter p(&image);
     if (n.hasLine) {
+        QPainter p(&image);
         p.setPen(plainPen(n.width, FArrowColor));
         p.drawLine(n.pivot, n.tip);
     }
-    if (n.diskRadius > 0) {
-        const int r = n.diskRadius;
+    if (n.diskRadius <= 0)
+        return;
+    const int r = n.diskRadius;
+    if (image.depth() != 32) {
+        QPainter p(&image);
         p.setPen(Qt::NoPen);
         p.setBrush(toQColor(FCenterColor));
         p.drawEllipse(QRect(n.pivot.x() - r, n.pivot.y() - r, 2 * r, 2 * r));
+        return;
+    }
+    // The pivot disk never changes shape: its rows are filled from the ones
+    // worked out once instead of rasterising the ellipse on every move.
+    const std::uint32_t colour = toQColor(FCenterColor).rgb();
+    const int left = n.pivot.x() - r - 2;
+    const int top = n.pivot.y() - r - 2;
+    const std::vector<RowSpan> &rows = diskRows(r);
+    for (int y = 0; y < int(rows.size()); ++y) {
+        const int row = top + y;
+        if (rows[std::size_t(y)].empty() || row < 0 || row >= image.height())
+            continue;
+        const int from = std::max(left + rows[std::size_t(y)].left, 0);
+        const int to = std::min(left + rows[std::size_t(y)].right, image.width() - 1);
+        auto *line = reinterpret_cast<std::uint32_t *>(image.scanLine(row));
+        std::fill(line + from, line + to + 1, colour);
     }
 }

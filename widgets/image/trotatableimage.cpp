@@ -45,7 +45,11 @@ void TRotatableImage::SetRotationAngle(double degrees)
     if (degrees == m_rotationAngle)
         return;
     m_rotationAngle = degrees;
-    m_reducedAngle = ReduceAngle(degrees);
+    const double reduced = ReduceAngle(degrees);
+    // A whole turn more or less shows the same picture.
+    if (reduced == m_reducedAngle)
+        return;
+    m_reducedAngle = reduced;
     m_reducedRadians = DegreesToRadians(m_reducedAngle);
     PictureChanged();
 }

@@ -58,6 +58,7 @@ int TKnob::CalcPosition(int a) const
 
 void TKnob::SetParams(int APosition, int AMin, int AMax)
 {
+    ++m_assignments;
     if (AMin != fMin) {
         fMin = AMin;
         SetSteps();
@@ -69,8 +70,12 @@ void TKnob::SetParams(int APosition, int AMin, int AMax)
     const int p = knobscale::clampPosition(APosition, AMin, AMax, fAngleInterval);
     if (p != fPosition)
         fPosition = p;
+    const int shownAngle = fAngle;
     CalcAngle();
-    RedrawKnob();
+    // The picture shows only the indicator's direction: an assignment that
+    // leaves it where it is draws nothing (readers assign on every tick).
+    if (fAngle != shownAngle || !m_haveFace || m_needsFullPaint)
+        RedrawKnob();
     ShowPosition(fPosition);
     // Every assignment notifies, changed or not: the panel's readers rely on it.
     emit OnChange(this);
@@ -362,20 +367,25 @@ void TKnob::mouseReleaseEvent(QMouseEvent *event)
 {
     const QPoint pt = event->position().toPoint();
     QPointer<TKnob> self(this);
+    bool placedByClick = false;
     if (event->button() == Qt::LeftButton) {
         const bool click = m_clickArmed && rect().contains(pt);
         m_clickArmed = false;
         // The click comes first: its handler sees the dragged position, before a
         // spring-loaded knob returns to 0.
+        const std::uint64_t before = m_assignments;
         if (click)
             emit OnClick(this);
         if (!self)
             return;
+        placedByClick = m_assignments != before;
     }
     if (fDragging) {
         if (fSpringLoaded) {
             SetPosition(0);
-        } else {
+        } else if (!placedByClick) {
+            // A click handler that put the knob somewhere (the panel's cancel
+            // click) has the last word over the pointer's place.
             const int q = CalcPosition(fMouseAngle);
             if (q != fPosition)
                 SetPosition(q);

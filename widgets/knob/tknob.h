@@ -195,4 +195,5 @@ private:
     bool m_inPaint = false;
     bool m_renderingParent = false;
     bool m_clickArmed = false;     // left press seen: a release over the control clicks
+    std::uint64_t m_assignments = 0; // SetParams calls, to see whether a click handler placed the knob
 };
