@@ -145,6 +145,7 @@ ReadOutcome storeNumbers(const PropertyRow &row, const std::vector<double> &x, O
     case Conversion::Magnetos: return storeValue(v, x[1] != 0 ? 4.0 : x[0], space);
     case Conversion::Fraction:
         return storeValue(v, x[1] > 0 ? x[0] / x[1] * conv::fullTank : 0.0, space);
+    case Conversion::Sum: return storeValue(v, x[0] * row.a + x[1] * row.b, space);
     case Conversion::Selector: {
         const bool left = x[0] != 0, right = x[1] != 0;
         return storeInteger(v, left && right ? 1 : left ? 2 : right ? 3 : 0, space);

@@ -39,6 +39,7 @@ constexpr ConversionShape kShapes[] = {
     {"magnetos", Conversion::Magnetos, 0, 0, 2, false},
     {"fraction", Conversion::Fraction, 0, 0, 2, false},
     {"selector", Conversion::Selector, 0, 0, 2, false},
+    {"sum", Conversion::Sum, 2, 2, 2, false},
     {"count", Conversion::Count, 0, 0, 1, false},
     {"swap", Conversion::Swap, 0, 0, 2, true},
     {"fixed", Conversion::Fixed, 1, 1, 0, false},
@@ -243,7 +244,8 @@ bool PropertyRow::reads() const
 
 bool PropertyRow::writes() const
 {
-    return !readOnly && variable.isWritten() && conversion != Conversion::Fixed && conversion != Conversion::Count;
+    return !readOnly && variable.isWritten() && conversion != Conversion::Fixed && conversion != Conversion::Count &&
+           conversion != Conversion::Sum;
 }
 
 std::vector<std::string> readPathsOf(const PropertyRow &row)

@@ -47,6 +47,7 @@ enum class Conversion {
     Rate,         // speed-up, freeze: rate x 256, 0 while frozen
     Magnetos,     // magnetos 0..3, starter: 4 while the starter turns
     Fraction,     // level, capacity: level / capacity x 8388608
+    Sum,          // raw = x * a + y * b (read only: a gross weight less the fuel)
     Selector,     // left, right tank selected: 1 both, 2 left, 3 right, 0 none
     Count,        // how many of the path's [#] = 0..3 exist (answer non-empty)
     Swap,         // written bit N exchanges the two properties' values

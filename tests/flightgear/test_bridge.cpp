@@ -58,6 +58,7 @@ const std::pair<const char *, const char *> kFlying[] = {
     {"/orientation/roll-deg", "-5"},
     {"/engines/engine[0]/rpm", "2400"},
     {"/engines/engine[0]/running", "true"},
+    {"/engines/engine[1]/running", "false"}, // a node the c172p has, never running
     {"/engines/engine[0]/oil-temperature-degf", "212"},
     {"/instrumentation/comm[0]/frequencies/selected-mhz", "118.3"},
     {"/instrumentation/comm[0]/frequencies/standby-mhz", "119.3"},
@@ -179,7 +180,7 @@ TEST_F(Bridge, ThePanelReadsFlightGearsPropertiesInTheOffsetsEncodings)
         {var::PropellerRpm[0], hexOfFloat(var::PropellerRpm[0], 2400)},
         {var::OilTemperature[0], hexOf(var::OilTemperature[0], 11703)},
         {var::Combustion[0], hexOf(var::Combustion[0], 1)},
-        {var::EngineCount, hexOf(var::EngineCount, 1)},
+        {var::EngineCount, hexOf(var::EngineCount, 1)},               // the c172p's own, whatever exists
         {var::Com1Active, hexOf(var::Com1Active, 0x1830)},
         {var::Com1Standby, hexOf(var::Com1Standby, 0x1930)},
         {var::Nav1Active, hexOf(var::Nav1Active, 0x1050)},

@@ -101,6 +101,7 @@ TEST(PropertyConversion, AnswersBecomeTheVariablesBytes)
         {"TankSelector1 selector /a /b", {"true", "false"}, hexOf(var::TankSelector1, 2)},
         {"TankSelector1 selector /a /b", {"true", "true"}, hexOf(var::TankSelector1, 1)},
         {"EngineCount count /e[#]", {"true", "false", "", ""}, hexOf(var::EngineCount, 2)},
+        {"ZeroFuelWeight sum 1 -1 /w /f", {"1702.5", "65.5"}, hexOfFloat(var::ZeroFuelWeight, 1637)},
     };
     for (const Case &c : cases) {
         OffsetSpace space;
