@@ -49,8 +49,11 @@ fg_inside() {
     shift 2
     ip link set lo up
     # Its own process group: dbus, Xvfb and FlightGear are stopped together.
+    # Display numbers are shared with every other Xvfb of the machine (their
+    # lock files are in /tmp): the search starts at one of this run's own.
     # shellcheck disable=SC2046
-    setsid dbus-run-session -- xvfb-run -a -s "-screen 0 1024x768x24" /usr/games/fgfs $(fg_args "$@") \
+    setsid dbus-run-session -- xvfb-run -a -n $((200 + $$ % 700)) -s "-screen 0 1024x768x24" \
+        /usr/games/fgfs $(fg_args "$@") \
         >"$work/fgfs.log" 2>&1 &
     local fgfs=$!
     echo "$fgfs" >"$work/fgfs.pid"
@@ -79,6 +82,10 @@ fg_wait_connected() {
     until grep -q '^FLIGHTGEAR connected' "$work/bridge.out" 2>/dev/null; do
         if ! kill -0 "$fg_namespace_pid" 2>/dev/null; then
             echo "FlightGear or the bridge stopped; see $work/fgfs.log and $work/bridge.out" >&2
+            return 1
+        fi
+        if grep -q 'Unable to open display' "$work/fgfs.log" 2>/dev/null; then
+            echo "FlightGear found no display (Xvfb did not start); see $work/fgfs.log" >&2
             return 1
         fi
         if [ "$waited" -ge "$limit" ]; then
