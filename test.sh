@@ -12,7 +12,7 @@ build_tree build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 ctest --test-dir build --output-on-failure -j"$(nproc)"
 
 cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVELTRANO_SANITIZE=ON -DVELTRANO_BUILD_BENCH=OFF >/dev/null
-cmake --build build-sanitize -j"$(nproc)" --target test_simlink test_simulator test_rules
+cmake --build build-sanitize -j"$(nproc)" --target test_simlink test_simulator test_flightgear test_rules
 ctest --test-dir build-sanitize --output-on-failure -j"$(nproc)" -L sanitize
 
 # The fuzz harnesses (libFuzzer): a short run each, from the committed corpus.

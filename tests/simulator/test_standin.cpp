@@ -2,6 +2,7 @@
 // the panel's real link client at the other end of the socket.
 #include "SimLinkClient.h"
 #include "catalogue.h"
+#include "linkclient.h"
 #include "simtestutil.h"
 #include "standinsimulator.h"
 
@@ -16,11 +17,6 @@ class StandIn : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        m_savedTiming = ::m_timing;
-        ::m_timing.sendTimeoutMs = 1000;
-        ::m_timing.attempts = 2;
-        ::m_timing.retryPauseMs = 1;
-        ::m_timing.handshakePauseMs = 1;
         sim.setTraceSink([this](const std::string &line) {
             std::lock_guard lock(m_traceMutex);
             m_trace.push_back(line);
@@ -30,7 +26,6 @@ protected:
     {
         FSUIPC_Close();
         sim.stop();
-        ::m_timing = m_savedTiming;
     }
     bool start(SimulatorOptions options = {})
     {
@@ -68,10 +63,10 @@ protected:
     }
 
     FreshRuntimeDir dir;
+    LinkClientGuard link{1000, 2};
     StandInSimulator sim;
 
 private:
-    SimLinkTiming m_savedTiming;
     std::mutex m_traceMutex;
     std::vector<std::string> m_trace;
 };
