@@ -1,9 +1,12 @@
 // Opening the link: the connection start of the first activation and the
-// reconnection timer.
+// reconnection timer. Closing it again when the far end vanishes (the
+// simulator quit, crashed or dropped its window), so that the timer brings
+// the panel back when the simulator returns.
 #include "uACMainForm.h"
 
 #include "SimLinkClient.h"
 #include "adapters/panelshape.h"
+#include "adapters/panelstatusbar.h"
 #include "adapters/paneltimer.h"
 #include "adapters/trackbar.h"
 #include "connectiontexts.h"
@@ -12,11 +15,25 @@
 #include <QGroupBox>
 #include <QPushButton>
 
+#include <cstdio>
+
+namespace {
+
+const QString kWaiting = QStringLiteral("Unable to Open FS Connection...Waiting...");
+
+// What a successful open appends to the caption.
+QString connectedSuffix()
+{
+    return QStringLiteral(" - ") + QString::fromLatin1(resultTextOf(FSUIPC_ERR_OK));
+}
+
+} // namespace
+
 bool TfrmACMain::OpenConnection()
 {
     DWORD result = 0;
     if (FSUIPC_Open(SIM_ANY, result)) {
-        setWindowTitle(windowTitle() + QStringLiteral(" - ") + QString::fromLatin1(resultTextOf(result)));
+        setWindowTitle(windowTitle() + connectedSuffix());
         if (fWideFS) {
             setStatusPanel(1, QStringLiteral("WideFS: Yes"));
             TimerUpdateTime->SetInterval(400);
@@ -26,8 +43,11 @@ bool TfrmACMain::OpenConnection()
         }
         setStatusPanel(2, simulatorText(FSUIPC_FS_Version));
         setStatusPanel(0, versionText(FSUIPC_Version));
+        reportFarEndProblem(std::string());
         return true;
     }
+    if (result == FSUIPC_ERR_NOFS)
+        reportFarEndProblem(farEndProblem());
     const bool alreadyOpen = result == FSUIPC_ERR_OPEN;
     setStatusPanel(3, QString::fromLatin1(alreadyOpen ? "Connect: " : "Waiting to connect: ") +
                           QString::fromLatin1(resultTextOf(result)));
@@ -50,14 +70,13 @@ void TfrmACMain::ConnectionStart()
         lamp->SetBrushColor(0xA4A0A0); // the markers' unlit grey
 
     if (!OpenConnection()) {
-        setStatusPanel(3, QStringLiteral("Unable to Open FS Connection...Waiting..."));
-        isConnected = false;
-        bbtnPause->setEnabled(false);
+        enterWaiting();
         pumpMessages();
         TimerOpen->SetEnabled(true);
         return;
     }
     enterConnected(QStringLiteral("Connected"));
+    m_refreshOwed = true; // until the end of the start, which starts it
     setStatusPanel(3, QStringLiteral("Initializing..."));
 
     // The initial pass. Giving the levers the focus runs their enter and leave
@@ -80,7 +99,10 @@ void TfrmACMain::ConnectionStart()
     readOtherEngineColumns();
     FailInfo();
     pumpMessages(kPassPumps);
+    if (!isConnected)
+        return; // the far end went during the pass: the reconnection starts the refresh
 
+    m_refreshOwed = false;
     setStatusPanel(3, QStringLiteral("Initializing...Done."));
     bbtnPause->setText(QStringLiteral("&Pause"));
     giveFocus(bbtnPause);
@@ -91,13 +113,14 @@ void TfrmACMain::ConnectionStart()
 void TfrmACMain::TimerOpenTimer()
 {
     if (!OpenConnection()) {
-        setStatusPanel(3, QStringLiteral("Unable to Open FS Connection...Waiting..."));
-        isConnected = false;
+        enterWaiting();
         return;
     }
     enterConnected(QStringLiteral("Connected."));
 
-    // The reconnection pass; the refresh waits for the user's "Go".
+    // The reconnection pass. After a first connection, or when the user had
+    // paused, the refresh waits for the user's "Go"; when it was running as
+    // the far end went, it runs again.
     AircraftInfo();
     AltitudeInfo();
     HeadInfo();
@@ -112,6 +135,51 @@ void TfrmACMain::TimerOpenTimer()
     readOtherEngineColumns();
     FailInfo();
     pumpMessages(kPassPumps);
+    if (isConnected && m_refreshOwed) {
+        m_refreshOwed = false;
+        bbtnPause->setText(QStringLiteral("&Pause"));
+        TimerUpdateTime->SetEnabled(true);
+        setStatusPanel(4, QStringLiteral("Starting Scan..."));
+    }
+}
+
+void TfrmACMain::farEndGone()
+{
+    // Called by the exchange that found the far end gone, before any other
+    // exchange: from here on every request fails at once ("link not Open")
+    // without reaching for the far end, and the refresh tick stops.
+    if (bbtnPause->text() == QStringLiteral("&Pause"))
+        m_refreshOwed = true;
+    TimerUpdateTime->SetEnabled(false);
+    FSUIPC_Close();
+    QString caption = windowTitle();
+    if (caption.endsWith(connectedSuffix()))
+        caption.chop(connectedSuffix().size());
+    setWindowTitle(caption);
+    setStatusPanel(4, QString());
+    enterWaiting();
+    TimerOpen->SetEnabled(true);
+}
+
+void TfrmACMain::enterWaiting()
+{
+    setStatusPanel(3, kWaiting);
+    isConnected = false;
+    bbtnPause->setEnabled(false);
+}
+
+void TfrmACMain::reportFarEndProblem(const std::string &why)
+{
+    // Said once per reason on standard error; kept as the status bar's hint,
+    // which shows in the status line while the pointer rests on the bar.
+    if (why == m_farEndProblem)
+        return;
+    m_farEndProblem = why;
+    if (!why.empty())
+        std::fprintf(stderr, "veltrano: %s\n", why.c_str());
+    const QString hint = QString::fromLocal8Bit(why.data(), qsizetype(why.size()));
+    simver1->setStatusTip(hint);
+    simver1->setToolTip(hint);
 }
 
 void TfrmACMain::enterConnected(const QString &status)

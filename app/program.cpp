@@ -1,5 +1,6 @@
 #include "program.h"
 
+#include "closeonsignal.h"
 #include "fonts/panelfonts.h"
 #include "singleinstance.h"
 #include "uACMainForm.h"
@@ -19,6 +20,8 @@ int runPanel(QApplication &app)
         return 0;
 
     TfrmACMain window;
+    // Told to end (SIGTERM, SIGINT, SIGHUP), the panel closes as by its button.
+    CloseOnSignal closeOnSignal(&window);
     instance.serve(&window);
     window.show();
     // Ask for the focus as well: without a window manager (a bare X server)

@@ -38,23 +38,27 @@ void TfrmACMain::TimerUpdateTimeTimer()
     DWORD result = 0;
     if (!FSUIPC_Read(var::ClockHour, sizeof clock, clock, result))
         setStatusPanel(3, QStringLiteral("Reading: ") + QString::fromLatin1(resultTextOf(result)));
-    else if (!FSUIPC_Process(result))
-        setStatusPanel(3, QStringLiteral("Processing: ") + QString::fromLatin1(resultTextOf(result)));
-    else
+    else if (processRequests("Processing: ", result))
         setStatusPanel(5, clockText(clock[0], clock[1], clock[2]));
 
-    AltitudeInfo();
-    SpeedInfo();
-    HeadInfo();
-    if (!vBuzy)
-        EngineInfoSel();
-
-    // Each phase reader runs only while no other reader is busy; the test is
-    // made again before every call, since readers nest through the pump.
-    auto run = [this](void (TfrmACMain::*reader)()) {
-        if (!vBuzy)
+    // A far end that vanished closes the link (farEndGone) and the tick calls
+    // no further reader; the reader it happened in ends with requests that
+    // fail at once. Each phase reader also runs only while no other reader is
+    // busy; both tests are made again before every call, since readers nest
+    // through the pump.
+    auto always = [this](void (TfrmACMain::*reader)()) {
+        if (isConnected)
             (this->*reader)();
     };
+    auto run = [this](void (TfrmACMain::*reader)()) {
+        if (isConnected && !vBuzy)
+            (this->*reader)();
+    };
+    always(&TfrmACMain::AltitudeInfo);
+    always(&TfrmACMain::SpeedInfo);
+    always(&TfrmACMain::HeadInfo);
+    run(&TfrmACMain::EngineInfoSel);
+
     switch (vInProc) {
     case 0:
         run(&TfrmACMain::ControlInfo);
@@ -89,11 +93,16 @@ void TfrmACMain::TimerUpdateTimeTimer()
         vInProc = 0;
         break;
     }
+    if (!isConnected) {
+        enterWaiting(); // the last word of a tick that lost the far end
+        return;
+    }
     setStatusPanel(4, QStringLiteral("Scanning.") + QString::number(vInProc));
 }
 
 void TfrmACMain::bbtnPauseClick()
 {
+    m_refreshOwed = false; // the user's own choice stands over a reconnection's
     if (bbtnPause->text() == QStringLiteral("&Pause")) {
         TimerUpdateTime->SetEnabled(false);
         bbtnPause->setText(QStringLiteral("G&o"));

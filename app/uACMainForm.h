@@ -518,6 +518,10 @@ protected:
     bool linkConnected() const override;
     std::string pauseButtonCaption() const override;
 
+    // --- Link resilience (app/connection.cpp) -----------------------------
+    // A far end that vanished closes the link; TimerOpen brings it back.
+    void farEndGone() override;
+
     bool event(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     // The bare window's mouse events (controls/flightcontrols.cpp).
@@ -562,6 +566,14 @@ private:
     // The connection passes let pending messages run this often at their end.
     static constexpr int kPassPumps = 1001;
     bool m_closed = false;
+
+    // --- Link resilience (app/connection.cpp) -----------------------------
+    void enterWaiting();
+    void reportFarEndProblem(const std::string &why);
+    // The refresh was running when the far end went (or the connection start
+    // was about to start it): the reconnection starts it again.
+    bool m_refreshOwed = false;
+    std::string m_farEndProblem; // last reason printed on standard error
 };
 
 // The one main window of the process.

@@ -5,11 +5,14 @@
 set -euo pipefail
 
 packages=(cmake ninja-build g++ qt6-base-dev libjpeg62-turbo-dev libasound2-dev
-          libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth fonts-dejavu-core)
+          libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth fonts-dejavu-core
+          clang libclang-rt-14-dev)
 
+# ensure_packages [package...]: the build's packages, or the ones named.
 ensure_packages() {
-    local missing=()
-    for p in "${packages[@]}"; do
+    local missing=() wanted=("$@")
+    [ $# -eq 0 ] && wanted=("${packages[@]}")
+    for p in "${wanted[@]}"; do
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
     done
     [ ${#missing[@]} -eq 0 ] && return 0

@@ -56,6 +56,9 @@ std::string mappingNameOf(DWORD processId)
 
 namespace {
 
+constexpr const char *kServerClass = "UIPCMAIN";
+constexpr const char *kNetworkClientClass = "FS98MAIN";
+
 bool closeAndFail(DWORD code, DWORD &dwResult)
 {
     FSUIPC_Close();
@@ -72,6 +75,16 @@ void closeAtExit()
 
 } // namespace
 
+std::string farEndProblem()
+{
+    for (const char *windowClass : {kServerClass, kNetworkClientClass}) {
+        std::string why = win::posix::endpointProblem(windowClass);
+        if (!why.empty())
+            return why;
+    }
+    return {};
+}
+
 bool FSUIPC_Open(DWORD dwFSReq, DWORD &dwResult)
 {
     fWideFS = false;
@@ -82,9 +95,9 @@ bool FSUIPC_Open(DWORD dwFSReq, DWORD &dwResult)
     FSUIPC_Version = 0;
     FSUIPC_FS_Version = 0;
 
-    m_hWnd = win::FindWindowEx(nullptr, nullptr, "UIPCMAIN", nullptr);
+    m_hWnd = win::FindWindowEx(nullptr, nullptr, kServerClass, nullptr);
     if (!m_hWnd) {
-        m_hWnd = win::FindWindowEx(nullptr, nullptr, "FS98MAIN", nullptr);
+        m_hWnd = win::FindWindowEx(nullptr, nullptr, kNetworkClientClass, nullptr);
         fWideFS = true;
     }
     if (!m_hWnd) {

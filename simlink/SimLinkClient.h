@@ -97,6 +97,11 @@ const char *resultTextOf(DWORD code);
 // The name of the shared block of a process: FsasmLib:IPC:<pid in hex>:1.
 std::string mappingNameOf(DWORD processId);
 
+// Why neither far-end window can be reached, in words, when something stands
+// in the way (a refused endpoint folder, something else in a window's place);
+// empty when the far end is simply not running.
+std::string farEndProblem();
+
 bool FSUIPC_Open(DWORD dwFSReq, DWORD &dwResult);
 void FSUIPC_Close();
 bool FSUIPC_Read(DWORD dwOffset, DWORD dwSize, void *pDest, DWORD &dwResult);

@@ -19,6 +19,16 @@ void TypedAccessors::waitMilliseconds(DWORD ms)
     win::Sleep(ms);
 }
 
+bool TypedAccessors::processRequests(const char *lead, DWORD &result)
+{
+    if (FSUIPC_Process(result))
+        return true;
+    setStatusLine(lead + std::string(resultTextOf(result)));
+    if (result == FSUIPC_ERR_SENDMSG)
+        farEndGone();
+    return false;
+}
+
 template <typename T> T TypedAccessors::readValue(DWORD inValue)
 {
     // Pending messages run first, so a tick or a click may run here; nothing is
@@ -31,10 +41,8 @@ template <typename T> T TypedAccessors::readValue(DWORD inValue)
         setStatusLine(std::string("Unable to Read: ") + resultTextOf(result));
         return T{};
     }
-    if (!FSUIPC_Process(result)) {
-        setStatusLine(std::string("Unable to Process: ") + resultTextOf(result));
+    if (!processRequests("Unable to Process: ", result))
         return T{};
-    }
     m_lastReadOk = true;
     return value;
 }
@@ -52,10 +60,8 @@ template <typename T> bool TypedAccessors::writeValue(DWORD inAddr, T value)
     bool ok = false;
     if (!FSUIPC_Write(inAddr, sizeof(T), &value, result))
         setStatusLine(std::string("Unable to Write: ") + resultTextOf(result));
-    else if (!FSUIPC_Process(result))
-        setStatusLine(std::string("Unable to Process Write: ") + resultTextOf(result));
     else
-        ok = true;
+        ok = processRequests("Unable to Process Write: ", result);
     for (int i = 0; i < kPumpPassesAfterWrite; ++i)
         pumpMessages();
     waitMilliseconds(kPauseAfterWriteMs);

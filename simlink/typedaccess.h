@@ -50,6 +50,15 @@ public:
     bool WriteDouble(DWORD inAddr, double value);
 
 protected:
+    // Processes the queued requests. On failure the status line gets `lead`
+    // followed by the wording of the code; when the far end is gone (the
+    // message could not be delivered at all, FSUIPC_ERR_SENDMSG; a time-out is
+    // not that) farEndGone() runs after that sentence. Every exchange of the
+    // window goes through here, so a vanished far end is noticed in one place.
+    bool processRequests(const char *lead, DWORD &result);
+    // The far end vanished: the window closes the link and waits for it.
+    virtual void farEndGone() {}
+
     // One pass of the application's message pump.
     virtual void pumpMessages() = 0;
     virtual void setStatusLine(const std::string &text) = 0;

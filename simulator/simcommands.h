@@ -1,18 +1,13 @@
 #pragma once
-// The stand-in simulator's program options and the pieces of its command
-// lines: strict parsing, so a malformed number is an error and never a
-// silently different value.
-#include <cstdint>
+// The stand-in simulator's program options.
+#include "commandwords.h"
+
 #include <optional>
 #include <span>
 #include <string>
 #include <string_view>
-#include <vector>
 
-struct SimulatorOptions {
-    std::string windowClass = "UIPCMAIN"; // or "FS98MAIN", standing for a network client
-    std::uint32_t version = 0x49740000;   // shows as FSUIPC: 4.974
-    std::uint16_t simIndex = 8;           // FSX
+struct SimulatorOptions : LinkIdentity {
     std::string aircraft = "c172";
     // The flight to start in (parked, taxi, cruise, approach), flying; none:
     // the aircraft parked as its preset has it, with the model frozen.
@@ -23,24 +18,3 @@ struct SimulatorOptions {
 // --scenario NAME.
 // Arguments after the program name. Empty on error, with the reason.
 std::optional<SimulatorOptions> parseOptions(std::span<const std::string_view> args, std::string &error);
-
-namespace cmd {
-
-// Words separated by blanks; a trailing carriage return is ignored.
-std::vector<std::string_view> split(std::string_view line);
-
-// Hexadecimal with 0x prefix, at most max.
-std::optional<std::uint32_t> parseHexNumber(std::string_view text, std::uint32_t max);
-// Plain decimal digits, at most max.
-std::optional<std::uint32_t> parseDecimal(std::string_view text, std::uint32_t max);
-// A whole number, decimal with an optional minus sign or 0x hexadecimal.
-std::optional<std::int64_t> parseInteger(std::string_view text);
-// A finite decimal number.
-std::optional<double> parseReal(std::string_view text);
-// Pairs of hex digits, either case, at least one byte.
-std::optional<std::vector<std::uint8_t>> parseHexBytes(std::string_view text);
-
-std::string toHex(std::span<const std::uint8_t> bytes); // lower case, no spaces
-std::string offsetText(std::uint32_t offset);           // 0x0C1A
-
-} // namespace cmd

@@ -1,16 +1,5 @@
 #include "standinsimulator.h"
 
-namespace {
-
-constexpr const char *kMessageName = "FsasmLib:IPC";
-
-std::string lastErrorText(const char *what)
-{
-    return std::string(what) + " (error " + std::to_string(win::GetLastError()) + ")";
-}
-
-} // namespace
-
 StandInSimulator::~StandInSimulator() { stop(); }
 
 bool StandInSimulator::start(const SimulatorOptions &options, std::string *error)
@@ -19,12 +8,6 @@ bool StandInSimulator::start(const SimulatorOptions &options, std::string *error
     if (m_core) {
         if (error)
             *error = "already started";
-        return false;
-    }
-    m_message = win::RegisterWindowMessage(kMessageName);
-    if (m_message == 0) {
-        if (error)
-            *error = lastErrorText("cannot register the message");
         return false;
     }
     m_core = std::make_unique<SimulatorCore>(options);
@@ -40,23 +23,15 @@ bool StandInSimulator::start(const SimulatorOptions &options, std::string *error
 bool StandInSimulator::openWindow(std::string *error)
 {
     m_core->cancelWaits(false);
-    m_window = win::CreateServedWindow(m_core->options().windowClass.c_str(),
-                                       [this](win::UINT msg, win::WPARAM wParam, win::LPARAM) {
-                                           return onMessage(msg, wParam);
-                                       });
-    if (!m_window && error)
-        *error = lastErrorText(("cannot create window " + m_core->options().windowClass).c_str());
-    return m_window != nullptr;
+    return m_window.open(m_core->options().windowClass, *m_core, error);
 }
 
 void StandInSimulator::closeWindow()
 {
-    if (!m_window)
+    if (!m_window.isOpen())
         return;
     m_core->cancelWaits(true); // a late answer in progress must not hold the window
-    win::DestroyWindow(m_window); // joins the serving thread
-    m_window = nullptr;
-    m_mappings.clear();
+    m_window.close();
 }
 
 void StandInSimulator::stop()
@@ -71,22 +46,7 @@ void StandInSimulator::stop()
 bool StandInSimulator::serving() const
 {
     std::lock_guard lock(m_mutex);
-    return m_window != nullptr;
-}
-
-std::optional<win::LRESULT> StandInSimulator::onMessage(win::UINT msg, win::WPARAM wParam)
-{
-    if (msg != m_message || wParam == 0 || wParam > 0xFFFF)
-        return 0;
-    switch (m_core->admit()) {
-    case SimulatorCore::Admission::Ignore: return std::nullopt;
-    case SimulatorCore::Admission::Reject: return 0;
-    case SimulatorCore::Admission::Serve: break;
-    }
-    const std::span<std::uint8_t> view = m_mappings.viewFor(static_cast<win::ATOM>(wParam));
-    if (view.empty())
-        return 0;
-    return m_core->processBlock(view);
+    return m_window.isOpen();
 }
 
 std::string StandInSimulator::command(std::string_view line)
@@ -97,9 +57,9 @@ std::string StandInSimulator::command(std::string_view line)
     std::string answer = m_core->command(line);
     // Bring the window in line with the fault mode.
     const bool wantWindow = m_core->faultMode() != FaultMode::Close;
-    if (!wantWindow && m_window) {
+    if (!wantWindow && m_window.isOpen()) {
         closeWindow();
-    } else if (wantWindow && !m_window) {
+    } else if (wantWindow && !m_window.isOpen()) {
         std::string error;
         if (!openWindow(&error))
             answer = "ERR " + error;

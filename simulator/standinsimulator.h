@@ -1,9 +1,8 @@
 #pragma once
-// The stand-in simulator as a far end of the link: a served top-level window
-// of class UIPCMAIN (or FS98MAIN) answering the registered message
-// "FsasmLib:IPC" with the blocks of the mapping its atom names. Usable in the
+// The stand-in simulator as a far end of the link: its core served by a link
+// window (see linkwindow.h), which "fault close" takes down. Usable in the
 // process of a test or benchmark as well as by the veltrano-sim program.
-#include "mappingcache.h"
+#include "linkwindow.h"
 #include "simulatorcore.h"
 
 #include <memory>
@@ -38,14 +37,11 @@ public:
     SimulatorCore *core() { return m_core.get(); }
 
 private:
-    std::optional<win::LRESULT> onMessage(win::UINT msg, win::WPARAM wParam);
     bool openWindow(std::string *error);
     void closeWindow();
 
     mutable std::mutex m_mutex; // start, stop and the window's life
     std::unique_ptr<SimulatorCore> m_core;
     SimulatorCore::TraceSink m_sink;
-    MappingCache m_mappings; // serving thread only
-    win::HWND m_window = nullptr;
-    win::UINT m_message = 0;
+    LinkWindow m_window;
 };

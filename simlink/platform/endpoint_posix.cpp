@@ -81,6 +81,8 @@ std::string endpointFolder(std::string *whyRefused)
         if (::lstat(folder.c_str(), &st) != 0)
             return refuse("cannot inspect " + folder);
     }
+    if (S_ISLNK(st.st_mode))
+        return refuse(folder + " is a symbolic link, not a folder");
     if (!S_ISDIR(st.st_mode))
         return refuse(folder + " is not a folder");
     if (st.st_uid != uid)

@@ -4,13 +4,17 @@
 // the name after a crash. To keep the Windows meaning, the creator holds a
 // shared flock on the object for as long as its handle is open. A name whose
 // object nobody holds that way was left by a process that died: it is removed
-// and does not count as existing.
+// and does not count as existing. Creating a named mapping also removes every
+// other such object of this user's and this layer's names, so that panels
+// killed one after another do not fill the shared-memory folder.
 #include "posix_internal.h"
 
 #include <cerrno>
+#include <dirent.h>
 #include <fcntl.h>
 #include <map>
 #include <mutex>
+#include <cstring>
 #include <sys/file.h>
 #include <sys/mman.h>
 #include <sys/stat.h>
@@ -55,16 +59,42 @@ bool isStale(int fd)
     return true;
 }
 
+// Removes the stale objects of this user's mapping names (see isStale).
+void removeStaleObjects()
+{
+    const std::string ours = posix::sharedMemoryName("").substr(1); // the prefix in /dev/shm
+    DIR *dir = ::opendir("/dev/shm");
+    if (!dir)
+        return;
+    while (const dirent *e = ::readdir(dir)) {
+        if (std::strncmp(e->d_name, ours.c_str(), ours.size()) != 0)
+            continue;
+        const std::string shm = std::string("/") + e->d_name;
+        const int fd = ::shm_open(shm.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW, 0);
+        if (fd < 0)
+            continue;
+        // An object still without a size may be another folder's creation
+        // in progress (its creator locks it first, then sizes it).
+        struct stat st {};
+        if (::fstat(fd, &st) == 0 && st.st_size > 0 && isStale(fd))
+            ::shm_unlink(shm.c_str());
+        ::close(fd);
+    }
+    ::closedir(dir);
+}
+
 HANDLE createNamed(const std::string &shm, std::size_t size)
 {
     posix::FileLock guard(lockPath()); // one creator at a time among our processes
     if (!guard.ok())
         return nullptr;
+    removeStaleObjects();
     for (int attempt = 0; attempt < 2; ++attempt) {
         int fd = ::shm_open(shm.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
         if (fd >= 0) {
-            if (::fchmod(fd, 0600) != 0 || ::ftruncate(fd, static_cast<off_t>(size)) != 0 ||
-                ::flock(fd, LOCK_SH) != 0) {
+            // Held before it has a size, so that no one takes it for stale.
+            if (::flock(fd, LOCK_SH) != 0 || ::fchmod(fd, 0600) != 0 ||
+                ::ftruncate(fd, static_cast<off_t>(size)) != 0) {
                 const int err = errno;
                 ::close(fd);
                 ::shm_unlink(shm.c_str());

@@ -107,6 +107,12 @@ namespace win::posix {
 // plain folder.
 std::string endpointFolder(std::string *whyRefused = nullptr);
 
+// Why the window of a class cannot be served or reached there, in words: the
+// folder is refused, or something other than a socket of ours stands in the
+// window's place (a symbolic link, a folder). Empty when nothing stands in
+// the way, whether a far end serves there or not.
+std::string endpointProblem(const std::string &className);
+
 // The POSIX shared-memory name that stands for a mapping name.
 std::string sharedMemoryName(const std::string &mappingName);
 

@@ -3,12 +3,17 @@
 // that socket; a message is one request packet and, unless the window keeps
 // it, one answer packet carrying the request's sequence number, so a late
 // answer is never taken for the answer to a later request.
+//
+// Nothing here waits on the far end without a limit: a far end that has
+// stopped (SIGSTOP, a debugger) neither accepts connections nor reads
+// requests, and the sender's thread is the panel's window thread.
 #include "posix_internal.h"
 
 #include <atomic>
 #include <cerrno>
 #include <cstring>
 #include <deque>
+#include <fcntl.h>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -97,20 +102,58 @@ bool peerIsUs(int fd)
     return ::getsockopt(fd, SOL_SOCKET, SO_PEERCRED, &cred, &len) == 0 && cred.uid == posix::effectiveUser();
 }
 
-int connectTo(const std::string &className)
+std::int64_t millisecondsNow()
+{
+    timespec ts {};
+    ::clock_gettime(CLOCK_MONOTONIC, &ts);
+    return std::int64_t(ts.tv_sec) * 1000 + ts.tv_nsec / 1000000;
+}
+
+// How long a connection may wait for a far end whose backlog is full. A live
+// far end empties it at once; one that stays full has stopped.
+constexpr std::int64_t kConnectWaitMs = 250;
+
+enum class Reach {
+    Connected, // fd is the connection
+    Absent,    // no socket, or a dead one
+    Busy,      // a listener that takes no connections: stopped
+    Refused,   // the endpoint may not be used (see endpointProblem)
+};
+
+struct Connection {
+    Reach reach;
+    int fd = -1;
+};
+
+Connection connectTo(const std::string &className)
 {
     sockaddr_un addr;
     socklen_t len;
-    if (!socketAddress(className, addr, len))
-        return -1;
-    const int fd = ::socket(AF_UNIX, SOCK_SEQPACKET | SOCK_CLOEXEC, 0);
+    if (!socketAddress(className, addr, len) || !posix::endpointProblem(className).empty())
+        return {Reach::Refused};
+    // Without blocking: with the far end's backlog full a blocking connect
+    // would wait for as long as the far end stays stopped.
+    const int fd = ::socket(AF_UNIX, SOCK_SEQPACKET | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
     if (fd < 0)
-        return -1;
-    if (::connect(fd, reinterpret_cast<sockaddr *>(&addr), len) != 0 || !peerIsUs(fd)) {
+        return {Reach::Absent};
+    const std::int64_t deadline = millisecondsNow() + kConnectWaitMs;
+    while (::connect(fd, reinterpret_cast<sockaddr *>(&addr), len) != 0) {
+        const int err = errno;
+        if (err == EINTR)
+            continue;
+        if (err == EAGAIN && millisecondsNow() < deadline) {
+            Sleep(10); // a full backlog cannot be waited on with poll
+            continue;
+        }
         ::close(fd);
-        return -1;
+        return {err == EAGAIN ? Reach::Busy : Reach::Absent};
     }
-    return fd;
+    // Messages wait with their own limits (see SendMessageTimeout).
+    if (::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0 || !peerIsUs(fd)) {
+        ::close(fd);
+        return {Reach::Refused};
+    }
+    return {Reach::Connected, fd};
 }
 
 bool connectionAlive(int fd)
@@ -121,13 +164,6 @@ bool connectionAlive(int fd)
     if (p.revents & (POLLHUP | POLLERR | POLLNVAL))
         return false;
     return true; // pending late answers are fine; they are skipped by sequence
-}
-
-std::int64_t millisecondsNow()
-{
-    timespec ts {};
-    ::clock_gettime(CLOCK_MONOTONIC, &ts);
-    return std::int64_t(ts.tv_sec) * 1000 + ts.tv_nsec / 1000000;
 }
 
 void markDead(WindowRef &w)
@@ -165,23 +201,30 @@ public:
     }
 
 private:
+    // Out of descriptors, accept fails and leaves the listener readable: it
+    // is left out of the poll this long, so the thread neither spins nor
+    // misses the clients that come once descriptors are free again.
+    static constexpr int kAcceptPauseMs = 100;
+
     void run()
     {
+        std::int64_t acceptPausedUntil = 0;
         for (;;) {
+            const std::int64_t pause = acceptPausedUntil - millisecondsNow();
             std::vector<pollfd> fds;
             fds.push_back({m_wake, POLLIN, 0});
-            fds.push_back({m_listen, POLLIN, 0});
+            fds.push_back({m_listen, static_cast<short>(pause > 0 ? 0 : POLLIN), 0});
             for (int fd : m_clients)
                 fds.push_back({fd, POLLIN, 0});
-            if (::poll(fds.data(), fds.size(), -1) < 0) {
+            if (::poll(fds.data(), fds.size(), pause > 0 ? static_cast<int>(pause) : -1) < 0) {
                 if (errno == EINTR)
                     continue;
                 return;
             }
             if (fds[0].revents)
                 return;
-            if (fds[1].revents & POLLIN)
-                accept();
+            if ((fds[1].revents & POLLIN) && !accept())
+                acceptPausedUntil = millisecondsNow() + kAcceptPauseMs;
             for (std::size_t i = 2; i < fds.size(); ++i)
                 if (fds[i].revents)
                     serve(fds[i].fd);
@@ -189,16 +232,19 @@ private:
         }
     }
 
-    void accept()
+    // False when accepting must pause: the process or the system is out of
+    // descriptors or memory.
+    bool accept()
     {
         const int fd = ::accept4(m_listen, nullptr, nullptr, SOCK_CLOEXEC);
         if (fd < 0)
-            return;
+            return !(errno == EMFILE || errno == ENFILE || errno == ENOBUFS || errno == ENOMEM);
         if (!peerIsUs(fd)) { // another user: refused
             ::close(fd);
-            return;
+            return true;
         }
         m_clients.push_back(fd);
+        return true;
     }
 
     void serve(int fd)
@@ -246,27 +292,59 @@ HWND FindWindowEx(HWND parent, HWND childAfter, const char *className, const cha
         return nullptr;
     }
     std::lock_guard lock(g_windowsMutex);
+    WindowRef *known = nullptr;
     auto it = g_found.find(className);
     if (it != g_found.end()) {
-        WindowRef &w = *it->second;
-        std::lock_guard wlock(w.mutex);
-        if (w.fd >= 0 && connectionAlive(w.fd))
-            return &w;
-        if (w.fd >= 0)
-            markDead(w);
+        known = it->second;
+        std::lock_guard wlock(known->mutex);
+        if (known->fd >= 0 && connectionAlive(known->fd))
+            return known;
+        if (known->fd >= 0)
+            markDead(*known);
     }
-    const int fd = connectTo(className); // a dead socket file does not count
-    if (fd < 0) {
-        SetLastError(ERROR_FILE_NOT_FOUND);
+    // A dead socket file does not count, nor does a far end that has stopped.
+    const Connection c = connectTo(className);
+    if (c.reach != Reach::Connected) {
+        SetLastError(c.reach == Reach::Refused ? ERROR_ACCESS_DENIED : ERROR_FILE_NOT_FOUND);
         return nullptr;
     }
-    WindowRef &w = g_windows.emplace_back();
+    // A window of the class that came back takes its old handle again, so that
+    // a far end restarted over and over costs nothing.
+    WindowRef &w = known ? *known : g_windows.emplace_back();
+    std::lock_guard wlock(w.mutex);
     w.className = className;
-    w.fd = fd;
+    w.fd = c.fd;
+    w.receiveTimeoutMs = -1;
     g_found[className] = &w;
     SetLastError(ERROR_SUCCESS);
     return &w;
 }
+
+namespace {
+
+// Waits until fd is ready for `events` or the deadline passes.
+bool waitReady(int fd, short events, std::int64_t deadline)
+{
+    for (;;) {
+        const std::int64_t wait = deadline - millisecondsNow();
+        if (wait <= 0)
+            return false;
+        pollfd p{fd, events, 0};
+        const int n = ::poll(&p, 1, static_cast<int>(wait));
+        if (n > 0)
+            return true; // ready, or an error that the next call reports
+        if (n < 0 && errno != EINTR)
+            return true;
+    }
+}
+
+LRESULT timedOut()
+{
+    SetLastError(ERROR_SUCCESS); // a time-out leaves the last error at 0
+    return 0;
+}
+
+} // namespace
 
 LRESULT SendMessageTimeout(HWND window, UINT msg, WPARAM wParam, LPARAM lParam, UINT /*flags*/, UINT timeoutMs,
                            DWORD_PTR *result)
@@ -284,21 +362,29 @@ LRESULT SendMessageTimeout(HWND window, UINT msg, WPARAM wParam, LPARAM lParam, 
         SetLastError(ERROR_INVALID_WINDOW_HANDLE);
         return 0;
     }
+    const std::int64_t deadline = millisecondsNow() + timeoutMs;
     const Request req{kRequestMagic, ++w.seq, msg, 0, static_cast<std::uint64_t>(wParam),
                       static_cast<std::int64_t>(lParam)};
-    if (::send(w.fd, &req, sizeof req, MSG_NOSIGNAL) != static_cast<ssize_t>(sizeof req)) {
-        markDead(w);
-        return 0;
+    // A far end that has stopped reading fills its queue; the request then
+    // waits for room no longer than for the answer.
+    for (;;) {
+        if (::send(w.fd, &req, sizeof req, MSG_NOSIGNAL | MSG_DONTWAIT) == static_cast<ssize_t>(sizeof req))
+            break;
+        if (errno == EINTR)
+            continue;
+        if (errno != EAGAIN && errno != EWOULDBLOCK) {
+            markDead(w);
+            return 0;
+        }
+        if (!waitReady(w.fd, POLLOUT, deadline))
+            return timedOut();
     }
     // Wait with a receive time-out rather than poll: one system call per
     // answer. The time-out is set again only when it changes.
-    const std::int64_t deadline = millisecondsNow() + timeoutMs;
-    std::int64_t wait = timeoutMs;
+    std::int64_t wait = deadline - millisecondsNow();
     for (;;) {
-        if (wait <= 0) {
-            SetLastError(ERROR_SUCCESS); // a time-out leaves the last error at 0
-            return 0;
-        }
+        if (wait <= 0)
+            return timedOut();
         if (wait != w.receiveTimeoutMs) {
             const timeval tv{static_cast<time_t>(wait / 1000), static_cast<suseconds_t>((wait % 1000) * 1000)};
             ::setsockopt(w.fd, SOL_SOCKET, SO_RCVTIMEO, &tv, sizeof tv);
@@ -333,9 +419,14 @@ HWND CreateServedWindow(const char *className, WindowProc proc)
         SetLastError(ERROR_ACCESS_DENIED);
         return nullptr;
     }
-    const int probe = connectTo(className);
-    if (probe >= 0) {
-        ::close(probe);
+    const Connection probe = connectTo(className);
+    if (probe.reach == Reach::Refused) {
+        SetLastError(ERROR_ACCESS_DENIED);
+        return nullptr;
+    }
+    if (probe.reach != Reach::Absent) { // live, or stopped but still there
+        if (probe.fd >= 0)
+            ::close(probe.fd);
         SetLastError(ERROR_CLASS_ALREADY_EXISTS);
         return nullptr;
     }
@@ -375,3 +466,32 @@ BOOL DestroyWindow(HWND window)
 }
 
 } // namespace win
+
+namespace win::posix {
+
+std::string endpointProblem(const std::string &className)
+{
+    std::string why;
+    const std::string folder = endpointFolder(&why);
+    if (folder.empty())
+        return why;
+    if (className.empty() || className.find('/') != std::string::npos)
+        return "\"" + className + "\" is not a window class";
+    const std::string path = folder + "/window." + className;
+    if (path.size() >= sizeof(sockaddr_un::sun_path))
+        return path + " is too long for a socket's name";
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) != 0)
+        return {}; // nobody there yet
+    if (S_ISLNK(st.st_mode))
+        return path + " is a symbolic link, not a window's socket";
+    if (S_ISDIR(st.st_mode))
+        return path + " is a folder, not a window's socket";
+    if (!S_ISSOCK(st.st_mode))
+        return path + " is not a socket";
+    if (st.st_uid != effectiveUser())
+        return path + " belongs to another user";
+    return {};
+}
+
+} // namespace win::posix

@@ -7,6 +7,7 @@
 #include "fakedialogs.h"
 #include "simprocess.h"
 #include "uACMainForm.h"
+#include "watchedwindow.h"
 
 #include <QFrame>
 #include <QGroupBox>
@@ -14,38 +15,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-// The window with its readers watched: each call is noted by name.
-class WatchedWindow : public TfrmACMain {
-public:
-    QStringList calls;
-    QString busyReader; // this reader leaves vBuzy set, as a reader still running would
-
-    void AircraftInfo() override { note("AircraftInfo"); }
-    void AltitudeInfo() override { note("AltitudeInfo"); }
-    void SpeedInfo() override { note("SpeedInfo"); }
-    void HeadInfo() override { note("HeadInfo"); }
-    void ElectInfo() override { note("ElectInfo"); }
-    void ControlInfo() override { note("ControlInfo"); }
-    void RadioInfo() override { note("RadioInfo"); }
-    void FuelInfo() override { note("FuelInfo"); }
-    void NavInfo() override { note("NavInfo"); }
-    void APInfo() override { note("APInfo"); }
-    void EngineInfoSel() override { note("EngineInfoSel"); }
-    void EngineInfo1() override { note("EngineInfo1"); }
-    void EngineInfo2() override { note("EngineInfo2"); }
-    void EngineInfo3() override { note("EngineInfo3"); }
-    void EngineInfo4() override { note("EngineInfo4"); }
-    void FailInfo() override { note("FailInfo"); }
-
-private:
-    void note(const char *name)
-    {
-        calls << QString::fromLatin1(name);
-        if (busyReader == QLatin1String(name))
-            vBuzy = true;
-    }
-};
 
 QStringList split(const char *names)
 {
@@ -58,6 +27,7 @@ protected:
     // A running refresh, as after the connection start.
     void running(WatchedWindow &w)
     {
+        w.isConnected = true;
         w.bbtnPause->setText(QStringLiteral("&Pause"));
         w.calls.clear();
     }

@@ -5,6 +5,7 @@
 #include "typedaccess.h"
 
 #include <cstring>
+#include <vector>
 
 namespace {
 
@@ -17,8 +18,10 @@ public:
     int pumps = 0;
     int waitedMs = 0;
     int pumpsBeforeLastRequest = -1;
+    std::vector<std::string> goneAfter; // the status line each time the far end was reported gone
 
 protected:
+    void farEndGone() override { goneAfter.push_back(statusLine); }
     void pumpMessages() override { ++pumps; }
     void setStatusLine(const std::string &text) override { statusLine = text; }
     void stopRefreshTimer() override { timerRunning = false; }
@@ -148,4 +151,38 @@ TEST_F(LinkTest, WritersStoreTheExactBytes)
     ASSERT_TRUE(w.WriteInt(0x0B7C, 8388608));
     EXPECT_EQ(w.ReadInt(0x0B7C), 8388608);
     EXPECT_EQ(w.ReadInt64(0x0B7C), 8388608);
+}
+
+TEST_F(LinkTest, OnlyAFarEndThatVanishedIsReportedGoneAfterTheSentence)
+{
+    struct Case {
+        const char *fault;
+        std::function<void(TestFarEnd &)> make;
+        const char *readSentence;
+        bool gone;
+    } cases[] = {
+        {"rejects", [](TestFarEnd &f) { f.mode = TestFarEnd::Mode::Reject; },
+         "Unable to Process: IPC request contains bad data", false},
+        {"silent", [](TestFarEnd &f) { f.mode = TestFarEnd::Mode::Silent; },
+         "Unable to Process: IPC timed out all retries", false},
+        {"vanished", [](TestFarEnd &f) { f.vanish(); }, "Unable to Process: IPC sendmessage failed all retries",
+         true},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.fault);
+        FSUIPC_Close();
+        TestFarEnd far;
+        ASSERT_TRUE(open());
+        FakeWindow w;
+        c.make(far);
+        EXPECT_EQ(w.ReadInt(0x0BC8), 0);
+        EXPECT_EQ(w.statusLine, c.readSentence);
+        EXPECT_EQ(w.goneAfter, c.gone ? std::vector<std::string>{c.readSentence} : std::vector<std::string>{});
+        w.goneAfter.clear();
+        EXPECT_FALSE(w.WriteSmlInt(0x0C1A, 0));
+        EXPECT_EQ(w.goneAfter.size(), c.gone ? 1u : 0u);
+        if (c.gone) {
+            EXPECT_EQ(w.goneAfter[0], "Unable to Process Write: IPC sendmessage failed all retries");
+        }
+    }
 }

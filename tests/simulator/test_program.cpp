@@ -2,122 +2,22 @@
 // READY line, driven through standard input, reached through the link.
 #include "SimLinkClient.h"
 #include "catalogue.h"
+#include "childprocess.h"
+#include "linkclient.h"
 #include "simtestutil.h"
 
 #include <gtest/gtest.h>
 
-#include <cerrno>
 #include <cmath>
 #include <csignal>
-#include <fcntl.h>
-#include <poll.h>
-#include <spawn.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
-extern char **environ;
 
 namespace {
 
-// The child with pipes on its standard input and output.
-class SimProcess {
+// veltrano-sim with pipes on its standard input and output.
+class SimProcess : public ChildProcess {
 public:
-    explicit SimProcess(std::vector<std::string> args)
-    {
-        int in[2], out[2];
-        if (::pipe2(in, O_CLOEXEC) != 0 || ::pipe2(out, O_CLOEXEC) != 0)
-            return;
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_adddup2(&actions, in[0], STDIN_FILENO);
-        posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
-        posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
-        args.insert(args.begin(), VELTRANO_SIM_PATH);
-        std::vector<char *> argv;
-        for (std::string &a : args)
-            argv.push_back(a.data());
-        argv.push_back(nullptr);
-        if (posix_spawn(&m_pid, VELTRANO_SIM_PATH, &actions, nullptr, argv.data(), environ) != 0)
-            m_pid = -1;
-        posix_spawn_file_actions_destroy(&actions);
-        ::close(in[0]);
-        ::close(out[1]);
-        m_in = in[1];
-        m_out = out[0];
-    }
-    ~SimProcess()
-    {
-        if (m_pid > 0) {
-            ::kill(m_pid, SIGKILL);
-            ::waitpid(m_pid, nullptr, 0);
-        }
-        closeInput();
-        if (m_out >= 0)
-            ::close(m_out);
-    }
-    bool running() const { return m_pid > 0; }
-
-    void send(const std::string &text)
-    {
-        std::size_t done = 0;
-        while (done < text.size()) {
-            const ssize_t n = ::write(m_in, text.data() + done, text.size() - done);
-            if (n <= 0)
-                return;
-            done += static_cast<std::size_t>(n);
-        }
-    }
-    void closeInput()
-    {
-        if (m_in >= 0)
-            ::close(m_in);
-        m_in = -1;
-    }
-
-    // The next line of output; empty at end of output. The limit only turns
-    // a hung child into a failure instead of a hung test.
-    std::string line(int limitMs = 10000)
-    {
-        for (;;) {
-            const std::size_t eol = m_buffer.find('\n');
-            if (eol != std::string::npos) {
-                std::string l = m_buffer.substr(0, eol);
-                m_buffer.erase(0, eol + 1);
-                return l;
-            }
-            pollfd p{m_out, POLLIN, 0};
-            if (::poll(&p, 1, limitMs) <= 0) {
-                ADD_FAILURE() << "no line from veltrano-sim";
-                return {};
-            }
-            char chunk[4096];
-            const ssize_t n = ::read(m_out, chunk, sizeof chunk);
-            if (n <= 0)
-                return {};
-            m_buffer.append(chunk, static_cast<std::size_t>(n));
-        }
-    }
-    std::string ask(const std::string &command)
-    {
-        send(command + "\n");
-        return line();
-    }
-    // The exit status; -1 when it did not exit normally.
-    int wait()
-    {
-        int status = 0;
-        if (::waitpid(m_pid, &status, 0) != m_pid)
-            return -1;
-        m_pid = -1;
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    }
-    void signal(int sig) { ::kill(m_pid, sig); }
-
-private:
-    pid_t m_pid = -1;
-    int m_in = -1, m_out = -1;
-    std::string m_buffer;
+    explicit SimProcess(std::vector<std::string> args) : ChildProcess(VELTRANO_SIM_PATH, std::move(args)) {}
 };
 
 bool exists(const std::string &path)
@@ -128,20 +28,8 @@ bool exists(const std::string &path)
 
 class Program : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        m_savedTiming = ::m_timing;
-        ::m_timing.handshakePauseMs = 1;
-    }
-    void TearDown() override
-    {
-        FSUIPC_Close();
-        ::m_timing = m_savedTiming;
-    }
     FreshRuntimeDir dir;
-
-private:
-    SimLinkTiming m_savedTiming;
+    LinkClientGuard link;
 };
 
 } // namespace
@@ -292,4 +180,19 @@ TEST_F(Program, ThePanelsWritesFlyTheAircraftThroughTheLink)
     ASSERT_TRUE(FSUIPC_Process(result));
     EXPECT_EQ(nav1, 0u);
     EXPECT_EQ(vor1, 0u);
+}
+
+TEST_F(Program, SurvivesItsAtomTableCutShortUnderALiveLink)
+{
+    SimProcess sim({});
+    ASSERT_TRUE(sim.running());
+    ASSERT_EQ(sim.line(), "READY UIPCMAIN");
+    DWORD result = 0;
+    ASSERT_TRUE(FSUIPC_Open(SIM_ANY, result)) << result; // the far end now knows the panel's atom
+    ASSERT_EQ(::truncate((dir.path() + "/veltrano/atoms").c_str(), 0), 0);
+    std::int16_t brake = 0;
+    ASSERT_TRUE(FSUIPC_Read(0x0BC8, 2, &brake, result));
+    EXPECT_FALSE(FSUIPC_Process(result)); // the atom is gone with the table
+    EXPECT_EQ(result, FSUIPC_ERR_DATA);
+    EXPECT_EQ(sim.ask("read 0x0BC8 2"), "OK ff7f"); // and the far end is still there
 }

@@ -2,6 +2,7 @@
 // the panel's real link client at the other end of the socket.
 #include "SimLinkClient.h"
 #include "catalogue.h"
+#include "linkclient.h"
 #include "simtestutil.h"
 #include "standinsimulator.h"
 
@@ -16,11 +17,6 @@ class StandIn : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        m_savedTiming = ::m_timing;
-        ::m_timing.sendTimeoutMs = 1000;
-        ::m_timing.attempts = 2;
-        ::m_timing.retryPauseMs = 1;
-        ::m_timing.handshakePauseMs = 1;
         sim.setTraceSink([this](const std::string &line) {
             std::lock_guard lock(m_traceMutex);
             m_trace.push_back(line);
@@ -30,7 +26,6 @@ protected:
     {
         FSUIPC_Close();
         sim.stop();
-        ::m_timing = m_savedTiming;
     }
     bool start(SimulatorOptions options = {})
     {
@@ -68,10 +63,10 @@ protected:
     }
 
     FreshRuntimeDir dir;
+    LinkClientGuard link{1000, 2};
     StandInSimulator sim;
 
 private:
-    SimLinkTiming m_savedTiming;
     std::mutex m_traceMutex;
     std::vector<std::string> m_trace;
 };
@@ -171,6 +166,20 @@ TEST_F(StandIn, StandsForANetworkClientAndRefusesASecondFarEndOfItsClass)
     StandInSimulator second;
     std::string error;
     EXPECT_FALSE(second.start(options, &error));
-    EXPECT_FALSE(error.empty());
+    EXPECT_EQ(error, "cannot create window FS98MAIN: a far end of class FS98MAIN is serving already");
     EXPECT_EQ(readSmlInt(var::ParkingBrake), 32767) << "the first keeps serving";
+}
+
+TEST_F(StandIn, AnEndpointItMayNotUseIsRefusedWithTheReason)
+{
+    // Any reason the layer gives will do (the layer's own tests go through them).
+    FreshRuntimeDir own;
+    const std::string folder = own.path() + "/veltrano";
+    ASSERT_EQ(::mkdir(folder.c_str(), 0700), 0);
+    ASSERT_EQ(::symlink("/dev/null", (folder + "/window.UIPCMAIN").c_str()), 0);
+    StandInSimulator refused;
+    std::string error;
+    EXPECT_FALSE(refused.start({}, &error));
+    EXPECT_EQ(error, "cannot create window UIPCMAIN: " + folder + "/window.UIPCMAIN is a symbolic link, not a "
+                     "window's socket");
 }

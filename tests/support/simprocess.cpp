@@ -54,6 +54,30 @@ QStringList SimProcess::traceLines()
     return m_trace;
 }
 
+bool SimProcess::waitForTrace(const QString &prefix)
+{
+    const qsizetype seen = traceLines().size();
+    for (qsizetype i = 0; i < seen; ++i)
+        if (m_trace[i].startsWith(prefix))
+            return true;
+    for (;;) {
+        const QString line = readLine(10000);
+        if (line.isEmpty())
+            return false;
+        if (line.startsWith(QStringLiteral("W ")))
+            m_trace << line;
+        if (line.startsWith(prefix))
+            return true;
+    }
+}
+
+void SimProcess::kill()
+{
+    m_process.kill();
+    m_process.waitForFinished(5000);
+    m_buffer.clear();
+}
+
 QStringList SimProcess::takeTraceLines()
 {
     QStringList lines = traceLines();

@@ -18,9 +18,16 @@ public:
     QString command(const QString &line);
     // Trace lines ("W 0x0C1A 2 0000") seen so far, in order.
     QStringList traceLines();
+    // Waits until a trace line starting with `prefix` has been seen (false
+    // when none came within 10 s).
+    bool waitForTrace(const QString &prefix);
     // The same, handed over: the next call starts from an empty list.
     QStringList takeTraceLines();
     void stop();
+    // Ends the simulator as a crash would: no clean-up at all (SIGKILL).
+    void kill();
+    // The folder that stands for XDG_RUNTIME_DIR.
+    QString runtimeDir() const { return m_dir.path(); }
 
 private:
     QString readLine(int timeoutMs);

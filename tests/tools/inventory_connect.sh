@@ -18,3 +18,14 @@ listing=$("$inventory" --connect --ticks 3)
 head -1 <<<"$listing" | grep -qP '^frmACMain\tTfrmACMain\t0\t0\t1161\t783\t1\t1\tVeltrano - Connected\t'
 grep -P '^simver1\t' <<<"$listing" | grep -q 'WideFS: No | FS: FSX | .* | Scanning\.[0-3] | FS Clock: [0-9][0-9]:[0-9][0-9]:[0-9][0-9]'
 test "$(wc -l <<<"$listing")" -ge 443
+
+# Acting on the panel as a user: a click on the battery switch flips the
+# simulator's battery; a COM1 standby typed in is written as its word.
+battery=$(echo "read 0x3102 1" >&3; read -r -t 10 a <&4; echo "$a")
+"$inventory" --connect --ticks 1 --click knbMasterBat --type eCom1s=122.700 >/dev/null
+echo "read 0x3102 1" >&3
+read -r -t 10 flipped <&4
+[[ $battery == "OK 00" && $flipped == "OK 01" || $battery == "OK 01" && $flipped == "OK 00" ]]
+echo "read 0x311A 2" >&3
+read -r -t 10 standby <&4
+[[ $standby == "OK 7022" ]]
