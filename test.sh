@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Builds Veltrano and runs every test; then runs the link and the stand-in
-# simulator tests again under AddressSanitizer and UndefinedBehaviorSanitizer;
-# then, with clang at hand, runs each fuzz harness for a few seconds.
+# Builds Veltrano and runs every test (each benchmark once, briefly, as a
+# smoke test among them); then runs the link and the stand-in simulator tests
+# again under AddressSanitizer and UndefinedBehaviorSanitizer; then, with
+# clang at hand, runs each fuzz harness for a few seconds.
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/setup.sh

@@ -2,9 +2,13 @@
 // One run of a panel reader. On entry its progress text goes to status panel
 // 4, vBuzy is set and doWrite is cleared: a change a reader makes to a
 // control is never the user's, so no change handler it fires may write. On
-// every exit, early returns included, vBuzy is cleared and the window
-// repainted, so a reader never stalls the refresh.
+// every exit, early returns included, vBuzy is cleared, so a reader never
+// stalls the refresh, and the window is repainted: what the reader changed is
+// on the screen when it ends.
 #include "uACMainForm.h"
+
+#include <QCoreApplication>
+#include <QEvent>
 
 class ReaderRun {
 public:
@@ -18,7 +22,10 @@ public:
     ~ReaderRun()
     {
         m_window.vBuzy = false;
-        m_window.update();
+        // Every control asked for a repaint of its own when its picture
+        // changed; delivering those requests now paints exactly that. An
+        // unchanged control is not painted again.
+        QCoreApplication::sendPostedEvents(m_window.window(), QEvent::UpdateRequest);
     }
     ReaderRun(const ReaderRun &) = delete;
     ReaderRun &operator=(const ReaderRun &) = delete;

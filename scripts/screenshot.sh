@@ -7,18 +7,8 @@ cd "$(dirname "$0")/.."
 build=${1:-build}
 [ -x "$build/tools/veltrano-inventory" ] || { echo "build first (./run.sh or ./test.sh)" >&2; exit 1; }
 
-runtime=$(mktemp -d)
-chmod 700 "$runtime"
-export XDG_RUNTIME_DIR=$runtime
-mkfifo "$runtime/sim.in"
-"$build/simulator/veltrano-sim" --aircraft baron <"$runtime/sim.in" >"$runtime/sim.out" &
-sim=$!
-exec 3>"$runtime/sim.in"
-trap 'echo quit >&3; exec 3>&-; wait $sim 2>/dev/null; rm -rf "$runtime"' EXIT
-until grep -q '^READY' "$runtime/sim.out" 2>/dev/null; do
-    kill -0 "$sim" 2>/dev/null || { echo "veltrano-sim did not start" >&2; exit 1; }
-    sleep 0.1
-done
+source scripts/simulator.sh
+start_simulator "$build" --aircraft baron
 
 mkdir -p docs
 QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x1024x24" \

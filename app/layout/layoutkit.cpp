@@ -132,6 +132,7 @@ TKnob *knob(QWidget *parent, const char *name, QPoint topLeft, const KnobSpec &s
 TAnalogGauge *gauge(QWidget *parent, const char *name, QPoint topLeft, const GaugeSpec &spec, const QString &hint)
 {
     auto *g = placed(new TAnalogGauge(parent), name, QRect(topLeft, spec.size), hint);
+    g->BeginUpdate(); // the dial is drawn once, with all of it
     g->SetAntiAliased(aaBiline);
     g->SetFaceOptions(TFaceOptions(ShowMainTicks | ShowSubTicks | ShowIndicatorMin | ShowIndicatorMid |
                                    ShowIndicatorMax | ShowValues | ShowCenter | ShowFrame | Show3D | ShowCaption));
@@ -158,6 +159,7 @@ TAnalogGauge *gauge(QWidget *parent, const char *name, QPoint topLeft, const Gau
     g->SetMidColor(spec.midColor);
     g->SetMaxColor(spec.maxColor);
     g->SetCaption(spec.caption);
+    g->EndUpdate();
     return g;
 }
 

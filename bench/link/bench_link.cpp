@@ -3,14 +3,12 @@
 // such exchange on this machine: a raw SOCK_SEQPACKET round trip between two
 // processes carrying the same bytes. Prints both medians and their ratio.
 #include "SimLinkClient.h"
+#include "simchild.h"
 
 #include <benchmark/benchmark.h>
 
-#include <csignal>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
-#include <filesystem>
 #include <map>
 #include <string>
 #include <sys/socket.h>
@@ -22,50 +20,12 @@ namespace {
 // The block of one 8-byte read: header, data, end marker.
 constexpr std::size_t kBlockBytes = 16 + 8 + 4;
 
-struct SimChild {
-    pid_t pid = -1;
-    FILE *in = nullptr;
-};
-
-SimChild startSimulator()
-{
-    int toChild[2], fromChild[2];
-    if (::pipe(toChild) != 0 || ::pipe(fromChild) != 0)
-        std::abort();
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        ::dup2(toChild[0], 0);
-        ::dup2(fromChild[1], 1);
-        ::close(toChild[1]);
-        ::close(fromChild[0]);
-        ::execl(VELTRANO_SIM_PATH, VELTRANO_SIM_PATH, static_cast<char *>(nullptr));
-        ::_exit(127);
-    }
-    ::close(toChild[0]);
-    ::close(fromChild[1]);
-    FILE *out = ::fdopen(fromChild[0], "r");
-    char line[128] = {};
-    if (!out || !std::fgets(line, sizeof line, out) || std::strncmp(line, "READY", 5) != 0) {
-        std::fprintf(stderr, "veltrano-sim did not start\n");
-        std::exit(1);
-    }
-    return {pid, ::fdopen(toChild[1], "w")};
-}
-
-void stopSimulator(SimChild &sim)
-{
-    std::fputs("quit\n", sim.in);
-    std::fflush(sim.in);
-    ::waitpid(sim.pid, nullptr, 0);
-}
-
 void LinkExchange(benchmark::State &state)
 {
-    SimChild sim = startSimulator();
+    SimChild sim;
     DWORD result = 0;
     if (!FSUIPC_Open(SIM_ANY, result)) {
         state.SkipWithError(resultTextOf(result));
-        stopSimulator(sim);
         return;
     }
     double heading = 0;
@@ -76,7 +36,6 @@ void LinkExchange(benchmark::State &state)
         benchmark::DoNotOptimize(heading);
     }
     FSUIPC_Close();
-    stopSimulator(sim);
 }
 
 void RawSeqpacketRoundTrip(benchmark::State &state)
@@ -124,8 +83,7 @@ public:
 
 int main(int argc, char **argv)
 {
-    char temp[] = "/tmp/veltrano-bench-XXXXXX";
-    ::setenv("XDG_RUNTIME_DIR", ::mkdtemp(temp), 1);
+    PrivateEndpoints endpoints;
     benchmark::Initialize(&argc, argv);
     MedianReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
@@ -134,7 +92,5 @@ int main(int argc, char **argv)
     if (floor > 0 && link > 0)
         std::printf("\nmedian link exchange %.2f us, raw round trip %.2f us, ratio %.2f\n", link / 1000.0,
                     floor / 1000.0, link / floor);
-    std::error_code ignored;
-    std::filesystem::remove_all(temp, ignored);
     return 0;
 }

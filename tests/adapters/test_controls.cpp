@@ -6,10 +6,12 @@
 #include "adapters/panelstatusbar.h"
 #include "adapters/radiogroup.h"
 #include "adapters/updown.h"
+#include "paintcounter.h"
 
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QPainter>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -260,6 +262,55 @@ TEST(PanelStatusBar, TextsOfFixedPanelsAndOutOfRangeIgnored)
     EXPECT_EQ(bar.PanelText(5), "FS Clock:");
     EXPECT_EQ(bar.PanelText(6), QString());
     EXPECT_EQ(bar.PanelCount(), 6);
+}
+
+TEST(PanelStatusBar, RepaintingOnePanelGivesTheWholeBarsPicture)
+{
+    PanelStatusBar bar;
+    bar.resize(400, 21);
+    for (int w : {100, 60, 140})
+        bar.AddPanel(w, "Scanning.");
+    bar.AddPanel(100, "FS Clock: 09:05:00", taCenter);
+    const auto picture = [&](const QRect &area, QImage image) {
+        QPainter painter(&image);
+        bar.paintBar(painter, area);
+        return image;
+    };
+    QImage blank(bar.size(), QImage::Format_RGB32);
+    blank.fill(Qt::magenta);
+    const QImage before = picture({}, blank);
+    for (int panel = 0; panel < bar.PanelCount(); ++panel) {
+        SCOPED_TRACE(panel);
+        bar.SetPanelText(panel, "Paused. A text longer than the panel");
+        const QImage whole = picture({}, blank);
+        EXPECT_NE(whole, before);
+        EXPECT_EQ(picture(bar.PanelRect(panel), before), whole);
+        bar.SetPanelText(panel, "Scanning.");
+    }
+}
+
+TEST(PanelStatusBar, TextsChangedInABurstArePaintedOnceAMomentLater)
+{
+    QWidget window;
+    window.resize(400, 21);
+    auto *bar = new PanelStatusBar(&window);
+    bar->resize(400, 21);
+    for (int w : {100, 100, 100})
+        bar->AddPanel(w, "Scanning.");
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    PaintCounter paints(&window);
+    paints.reset();
+
+    bar->SetPanelText(1, "Scanning..");
+    bar->SetPanelText(1, "Scanning...");
+    bar->SetPanelText(2, "FS Clock: 09:05:00");
+    PaintCounter::flush();
+    EXPECT_EQ(paints.total(), 0); // not yet: more may follow
+    ASSERT_TRUE(QTest::qWaitFor([&] { return paints.total() > 0; }, 2000));
+    EXPECT_EQ(paints.count(bar), 1) << paints.painted().toStdString();
+    EXPECT_EQ(paints.total(), 1); // the window under the opaque bar is not painted
+    EXPECT_EQ(bar->PanelText(1), "Scanning...");
 }
 
 // ---- PanelShape ------------------------------------------------------------

@@ -79,6 +79,14 @@ TEST(Repaints, OnlyWhatShowsAChangeIsPainted)
         {"gauge", gauge, [&] { gauge->SetPosition(120); }, [&] { gauge->SetPosition(80); }},
         {"gauge, a needle that does not move", gauge, [&] { gauge->SetPosition(80.0001f); },
          [&] { gauge->SetPosition(150); }},
+        {"gauge, limits it does not take", gauge,
+         [&] {
+             gauge->SetIndMaximum(250);
+             gauge->SetIndMinimum(0);
+             gauge->SetScale(1);
+             gauge->SetAngle(400);
+         },
+         [&] { gauge->SetIndMaximum(150); }},
         {"label", label, [&] { label->SetCaption(QStringLiteral("1200")); },
          [&] { label->SetCaption(QStringLiteral("1300")); }},
         {"lamp", lamp, [&] { lamp->SetBrushColor(clLime); }, [&] { lamp->SetBrushColor(clRed); }},

@@ -403,3 +403,41 @@ TEST(TAnalogGauge, EverySetterRedrawsThePicture)
 }
 
 } // namespace
+
+TEST(TAnalogGauge, ChangesBetweenBeginAndEndUpdateAreDrawnOnceAtTheEnd)
+{
+    const auto setUp = [](TAnalogGauge &g) {
+        g.SetFaceOptions(TFaceOptions(ShowMainTicks | ShowSubTicks | ShowIndicatorMax | ShowCaption));
+        g.SetScale(120);
+        g.SetIndMaximum(100);
+        g.SetCaption(QStringLiteral("KNOTS"));
+        g.SetArrowWidth(3);
+        g.SetPosition(70);
+    };
+    TAnalogGauge each, batched;
+    for (TAnalogGauge *g : {&each, &batched})
+        makeBare(*g, aaBiline);
+    setUp(each);
+
+    const QImage before = batched.faceImage().copy();
+    batched.BeginUpdate();
+    batched.BeginUpdate(); // nested: only the outer end draws
+    setUp(batched);
+    EXPECT_EQ(batched.faceImage(), before);
+    batched.EndUpdate();
+    EXPECT_EQ(batched.faceImage(), before);
+    batched.EndUpdate();
+    EXPECT_EQ(batched.faceImage(), each.faceImage());
+    EXPECT_EQ(batched.averagedImage(), each.averagedImage());
+    expectConsistentPicture(batched, "after the batch");
+
+    // A needle alone, batched, is drawn at the end as well.
+    batched.BeginUpdate();
+    batched.SetPosition(20);
+    EXPECT_EQ(batched.faceImage(), each.faceImage());
+    batched.EndUpdate();
+    each.SetPosition(20);
+    EXPECT_EQ(batched.averagedImage(), each.averagedImage());
+    batched.EndUpdate(); // one too many: ignored
+    expectConsistentPicture(batched, "after the needle");
+}

@@ -22,6 +22,8 @@ public:
 
     int count(const QWidget *widget) const;
     int total() const;
+    // How many widgets painted at least once.
+    int widgetsPainted() const { return int(m_counts.size()); }
     // "name: n" for each widget painted since the last reset, for messages.
     QString painted() const;
 

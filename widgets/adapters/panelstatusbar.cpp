@@ -1,9 +1,21 @@
 #include "adapters/panelstatusbar.h"
 
+#include <QPaintEvent>
 #include <QPainter>
 #include <algorithm>
 
-PanelStatusBar::PanelStatusBar(QWidget *parent) : QWidget(parent) {}
+// The bar fills its whole rectangle itself: nothing under it need be painted
+// when a panel's text changes.
+PanelStatusBar::PanelStatusBar(QWidget *parent) : QWidget(parent)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    m_textRepaint.setSingleShot(true);
+    m_textRepaint.setInterval(kTextRepaintMs);
+    connect(&m_textRepaint, &QTimer::timeout, this, [this] {
+        update(m_changedTexts);
+        m_changedTexts = QRect();
+    });
+}
 
 int PanelStatusBar::AddPanel(int width, const QString &text, TAlignment alignment)
 {
@@ -22,7 +34,9 @@ void PanelStatusBar::SetPanelText(int index, const QString &text)
     if (!valid(index) || m_panels[index].text == text)
         return;
     m_panels[index].text = text;
-    update(PanelRect(index));
+    m_changedTexts |= PanelRect(index);
+    if (!m_textRepaint.isActive())
+        m_textRepaint.start();
 }
 
 int PanelStatusBar::PanelWidth(int index) const
@@ -84,15 +98,18 @@ QVector<int> PanelStatusBar::widths() const
     return w;
 }
 
-void PanelStatusBar::paintBar(QPainter &painter) const
+void PanelStatusBar::paintBar(QPainter &painter, const QRect &area) const
 {
-    painter.fillRect(rect(), toQColor(m_color));
+    const QRect painted = area.isEmpty() ? rect() : area & rect();
+    painter.fillRect(painted, toQColor(m_color));
     painter.setFont(font());
     // The bevel follows the bar's own colour so it shows on any background.
     const QColor shadow = toQColor(m_color).darker(140);
     const QColor light = toQColor(clBtnHighlight);
     const QVector<QRect> rects = adapterlogic::statusPanelRects(widths(), size());
     for (qsizetype i = 0; i < rects.size(); ++i) {
+        if (!rects[i].intersects(painted))
+            continue;
         // Two pixels between panels and above them, as the platform draws it.
         QRect box = rects[i].adjusted(i > 0 ? 2 : 0, 2, 0, 0);
         if (box.width() < 2 || box.height() < 2)
@@ -119,8 +136,8 @@ void PanelStatusBar::paintBar(QPainter &painter) const
     }
 }
 
-void PanelStatusBar::paintEvent(QPaintEvent *)
+void PanelStatusBar::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
-    paintBar(painter);
+    paintBar(painter, event->rect());
 }

@@ -3,10 +3,17 @@
 // like a classic Windows status bar: each panel a sunken box with one line
 // of text. Panels sit edge to edge from the left; the last one reaches the
 // right edge. An index outside the panels is ignored (reads give "").
+//
+// A new text is painted a moment later (kTextRepaintMs), with every other
+// text changed meanwhile: the refresh changes the progress panel several
+// times within a few milliseconds, and only the last text stands long enough
+// to be seen. Painting each would cost a pass over the window every time.
 #include "adapters/adapterlogic.h"
 #include "common/tcolor.h"
 
+#include <QRect>
 #include <QString>
+#include <QTimer>
 #include <QVector>
 #include <QWidget>
 
@@ -15,6 +22,7 @@ class PanelStatusBar : public QWidget
     Q_OBJECT
 public:
     explicit PanelStatusBar(QWidget *parent = nullptr);
+    static constexpr int kTextRepaintMs = 40;
 
     // Appends a panel and returns its index.
     int AddPanel(int width, const QString &text = {}, TAlignment alignment = taLeftJustify);
@@ -38,8 +46,10 @@ public:
     TColor FontColor() const { return m_fontColor; }
     void SetFontColor(TColor color);
 
-    // The bar as drawn into a painter whose origin is the control's top left.
-    void paintBar(QPainter &painter) const;
+    // The bar as drawn into a painter whose origin is the control's top left;
+    // with an area, only the panels that reach into it (a panel's text is the
+    // dear part, and usually one panel has changed).
+    void paintBar(QPainter &painter, const QRect &area = {}) const;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -54,6 +64,8 @@ private:
     QVector<int> widths() const;
 
     QVector<Panel> m_panels;
+    QRect m_changedTexts; // panels whose new text is not painted yet
+    QTimer m_textRepaint;
     TColor m_color = clBtnFace;
     TColor m_fontColor = clBtnText;
 };

@@ -8,6 +8,7 @@
 
 #include <chrono>
 #include <cstring>
+#include <utility>
 
 using Counter = std::chrono::steady_clock;
 
@@ -123,12 +124,14 @@ void TAnalogGauge::SetScale(int value)
 {
     if (value == FScaleValue)
         return;
+    // A value that is not taken leaves the picture as it is: nothing to
+    // rebuild (the refresh assigns limits out of range on every tick).
     ScaleLimits l{FScaleValue, FMinimum, FMaximum};
-    if (applyScale(l, value)) {
-        FScaleValue = l.scale;
-        FMinimum = l.indMinimum;
-        FMaximum = l.indMaximum;
-    }
+    if (!applyScale(l, value))
+        return;
+    FScaleValue = l.scale;
+    FMinimum = l.indMinimum;
+    FMaximum = l.indMaximum;
     RedrawScale();
 }
 
@@ -137,8 +140,9 @@ void TAnalogGauge::SetIndMinimum(int value)
     if (value == FMinimum)
         return;
     ScaleLimits l{FScaleValue, FMinimum, FMaximum};
-    if (applyIndMinimum(l, value))
-        FMinimum = l.indMinimum;
+    if (!applyIndMinimum(l, value))
+        return;
+    FMinimum = l.indMinimum;
     RedrawScale();
 }
 
@@ -147,8 +151,9 @@ void TAnalogGauge::SetIndMaximum(int value)
     if (value == FMaximum)
         return;
     ScaleLimits l{FScaleValue, FMinimum, FMaximum};
-    if (applyIndMaximum(l, value))
-        FMaximum = l.indMaximum;
+    if (!applyIndMaximum(l, value))
+        return;
+    FMaximum = l.indMaximum;
     RedrawScale();
 }
 
@@ -156,8 +161,9 @@ void TAnalogGauge::SetAngle(int value)
 {
     if (value == FScaleAngle)
         return;
-    if (angleAccepted(value))
-        FScaleAngle = value;
+    if (!angleAccepted(value))
+        return;
+    FScaleAngle = value;
     RedrawScale();
 }
 
@@ -264,10 +270,31 @@ bool TAnalogGauge::syncImages()
     return true;
 }
 
+void TAnalogGauge::BeginUpdate()
+{
+    ++m_updateDepth;
+}
+
+void TAnalogGauge::EndUpdate()
+{
+    if (m_updateDepth == 0 || --m_updateDepth > 0)
+        return;
+    const bool scale = std::exchange(m_scaleDeferred, false);
+    const bool arrow = std::exchange(m_arrowDeferred, false);
+    if (scale)
+        RedrawScale();
+    else if (arrow)
+        RedrawArrow();
+}
+
 void TAnalogGauge::RedrawScale()
 {
     if (!m_ready)
         return;
+    if (m_updateDepth > 0) {
+        m_scaleDeferred = true;
+        return;
+    }
     FTicker = counterNow();
     syncImages();
     DrawScale(FBackBitmap, GetAAMultipler());
@@ -279,6 +306,10 @@ void TAnalogGauge::RedrawArrow()
 {
     if (!m_ready)
         return;
+    if (m_updateDepth > 0) {
+        m_arrowDeferred = true;
+        return;
+    }
     if (FTicker < 0)
         FTicker = counterNow();
     const int k = GetAAMultipler();

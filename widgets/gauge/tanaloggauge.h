@@ -23,6 +23,12 @@ public:
     explicit TAnalogGauge(QWidget *parent = nullptr);
     ~TAnalogGauge() override;
 
+    // Property changes between BeginUpdate and the matching EndUpdate draw
+    // nothing; EndUpdate draws once what they asked for. (Setting up a dial
+    // takes some twenty properties, each of which would rebuild the scale.)
+    void BeginUpdate();
+    void EndUpdate();
+
     // Value shown by the needle, in scale units; not limited to the scale.
     float Position() const { return m_position; }
     void SetPosition(float value);
@@ -187,6 +193,9 @@ private:
     QString m_caption;
     bool m_ready = false;      // construction finished; images exist
     bool m_faceStale = true;   // the face image must be copied whole
+    int m_updateDepth = 0;     // open BeginUpdate calls
+    bool m_scaleDeferred = false; // asked for meanwhile: the scale rebuilt
+    bool m_arrowDeferred = false; // the needle redrawn
     std::vector<RowSpan> m_needleSpans; // pixels of the needle now in the face image
     std::vector<RowSpan> m_newSpans;    // those of the needle being drawn
     Needle m_shownNeedle;               // the needle in the face image
