@@ -30,6 +30,8 @@ TfrmACMain::TfrmACMain(QWidget *parent) : QWidget(parent)
 TfrmACMain::~TfrmACMain()
 {
     qApp->removeEventFilter(this);
+    for (const QMetaObject::Connection &c : m_handlerConnections)
+        QObject::disconnect(c);
     delete OpenDialog1;
     if (frmACMain == this)
         frmACMain = nullptr;

@@ -16,6 +16,7 @@
 #include <functional>
 #include <string>
 #include <type_traits>
+#include <vector>
 
 class BarGauge;
 class FileList;
@@ -574,6 +575,9 @@ private:
     // was about to start it): the reconnection starts it again.
     bool m_refreshOwed = false;
     std::string m_farEndProblem; // last reason printed on standard error
+    // Every handler binding, cut when the window is destroyed: the controls
+    // still send events (focus moves, hides) while QWidget takes them down.
+    std::vector<QMetaObject::Connection> m_handlerConnections;
 };
 
 // The one main window of the process.
@@ -582,7 +586,7 @@ extern TfrmACMain *frmACMain;
 template <typename Sender, typename Signal, typename Handler>
 void TfrmACMain::on(Sender *sender, Signal signal, Handler handler)
 {
-    QObject::connect(sender, signal, this, [this, handler](auto &&...args) {
+    m_handlerConnections.push_back(QObject::connect(sender, signal, this, [this, handler](auto &&...args) {
         // A handler takes the event's arguments, or none of them.
         handlerBoundary([&] {
             if constexpr (std::is_invocable_v<Handler, TfrmACMain *, decltype(args)...>)
@@ -590,5 +594,5 @@ void TfrmACMain::on(Sender *sender, Signal signal, Handler handler)
             else
                 std::invoke(handler, this);
         });
-    });
+    }));
 }

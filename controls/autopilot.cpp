@@ -30,8 +30,8 @@
 void TfrmACMain::connectAutopilot()
 {
     // The heading and altitude edits change their change handler with the focus.
-    on(eAPHead, &PanelEdit::OnChange, [](TfrmACMain *w, QObject *s) { (w->*(w->eAPHeadOnChange))(s); });
-    on(eAPAlt, &PanelEdit::OnChange, [](TfrmACMain *w, QObject *s) { (w->*(w->eAPAltOnChange))(s); });
+    on(eAPHead, &PanelEdit::OnChange, [](TfrmACMain *w, QObject *s) { std::invoke(w->eAPHeadOnChange, w, s); });
+    on(eAPAlt, &PanelEdit::OnChange, [](TfrmACMain *w, QObject *s) { std::invoke(w->eAPAltOnChange, w, s); });
     on(eAPHead, &PanelEdit::OnEnter, &TfrmACMain::eAPHeadEnter);
     on(eAPHead, &PanelEdit::OnExit, &TfrmACMain::eAPHeadExit);
     on(eAPAlt, &PanelEdit::OnEnter, &TfrmACMain::eAPAltEnter);
