@@ -16,6 +16,7 @@
 // machine meanwhile falls on both sides alike; wall-clock ratios still move
 // with that work (one run after another gave 1.3 to 2.6 for the same code on
 // a shared two-core machine) and are printed for reference only.
+#include "medianreporter.h"
 #include "panelgauges.h"
 
 #include "gauge/gaugesampling.h"
@@ -27,7 +28,6 @@
 #include <array>
 #include <cstring>
 #include <iostream>
-#include <map>
 #include <memory>
 
 namespace {
@@ -105,19 +105,6 @@ void BM_QPainterNeedleBaseline(benchmark::State &state)
 }
 BENCHMARK(BM_QPainterNeedleBaseline)->MeasureProcessCPUTime();
 
-// Keeps the medians so that the ratios can be printed after the run.
-class MedianReporter : public benchmark::ConsoleReporter {
-public:
-    std::map<std::string, std::pair<double, double>> medians; // real, CPU
-    void ReportRuns(const std::vector<Run> &runs) override
-    {
-        for (const Run &r : runs)
-            if (r.aggregate_name == "median")
-                medians[r.benchmark_name()] = {r.GetAdjustedRealTime(), r.GetAdjustedCPUTime()};
-        ConsoleReporter::ReportRuns(runs);
-    }
-};
-
 } // namespace
 
 int main(int argc, char **argv)
@@ -136,19 +123,13 @@ int main(int argc, char **argv)
     benchmark::Initialize(&n, args.data());
     MedianReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    const auto find = [&](const std::string &prefix) {
-        for (const auto &[name, t] : reporter.medians)
-            if (name.rfind(prefix, 0) == 0)
-                return t;
-        return std::pair<double, double>{0.0, 0.0};
-    };
-    const auto base = find("BM_QPainterNeedleBaseline");
-    if (base.first > 0 && base.second > 0) {
+    const Median base = reporter.of("BM_QPainterNeedleBaseline");
+    if (base.real > 0 && base.cpu > 0) {
         for (const char *name : {"BM_GaugePositionChange", "BM_GaugeWholeFrameRedraw"}) {
-            const auto t = find(name);
-            if (t.first > 0)
-                std::cout << name << " / baseline, CPU-time medians: " << t.second / base.second
-                          << " (wall clock " << t.first / base.first << ")\n";
+            const Median t = reporter.of(name);
+            if (t.real > 0)
+                std::cout << name << " / baseline, CPU-time medians: " << t.cpu / base.cpu
+                          << " (wall clock " << t.real / base.real << ")\n";
         }
     }
     benchmark::Shutdown();

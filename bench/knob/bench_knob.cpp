@@ -2,6 +2,7 @@
 // against Qt's raster engine drawing the same disk, rim, rings and indicator
 // into an image of the same size. Both run in the same process; the report
 // ends with the two medians and their ratio.
+#include "medianreporter.h"
 #include "knob/tknob.h"
 
 #include <QApplication>
@@ -12,7 +13,6 @@
 
 #include <cmath>
 #include <cstdio>
-#include <map>
 #include <numbers>
 #include <string>
 
@@ -87,23 +87,6 @@ BENCHMARK(BM_QtRasterBaseline)
     ->ArgName("format")
     ->Arg(QImage::Format_ARGB32_Premultiplied) // Qt's fastest target
     ->Arg(QImage::Format_RGB888);              // the knob's own 24-bit format
-
-// Keeps the median of every benchmark to print the ratio at the end.
-class MedianReporter : public benchmark::ConsoleReporter
-{
-public:
-    void ReportRuns(const std::vector<Run> &runs) override
-    {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run &r : runs)
-            if (r.run_type == Run::RT_Aggregate && r.aggregate_name == "median")
-                medians[r.run_name.str()] = {r.GetAdjustedRealTime(), r.GetAdjustedCPUTime()};
-    }
-    struct Median {
-        double real, cpu;
-    };
-    std::map<std::string, Median> medians;
-};
 
 } // namespace
 

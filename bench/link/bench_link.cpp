@@ -2,6 +2,7 @@
 // stand-in simulator in another process, and in the same run the floor of any
 // such exchange on this machine: a raw SOCK_SEQPACKET round trip between two
 // processes carrying the same bytes. Prints both medians and their ratio.
+#include "medianreporter.h"
 #include "SimLinkClient.h"
 #include "simchild.h"
 
@@ -9,7 +10,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <map>
 #include <string>
 #include <sys/socket.h>
 #include <sys/wait.h>
@@ -66,19 +66,6 @@ void RawSeqpacketRoundTrip(benchmark::State &state)
 BENCHMARK(RawSeqpacketRoundTrip)->UseRealTime()->Repetitions(7)->ReportAggregatesOnly(true);
 BENCHMARK(LinkExchange)->UseRealTime()->Repetitions(7)->ReportAggregatesOnly(true);
 
-// Keeps the medians so that the ratio can be printed at the end.
-class MedianReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run> &runs) override
-    {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run &r : runs)
-            if (r.aggregate_name == "median")
-                medians[r.run_name.function_name] = r.GetAdjustedRealTime();
-    }
-    std::map<std::string, double> medians;
-};
-
 } // namespace
 
 int main(int argc, char **argv)
@@ -87,8 +74,8 @@ int main(int argc, char **argv)
     benchmark::Initialize(&argc, argv);
     MedianReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    const double floor = reporter.medians["RawSeqpacketRoundTrip"];
-    const double link = reporter.medians["LinkExchange"];
+    const double floor = reporter.of("RawSeqpacketRoundTrip").real;
+    const double link = reporter.of("LinkExchange").real;
     if (floor > 0 && link > 0)
         std::printf("\nmedian link exchange %.2f us, raw round trip %.2f us, ratio %.2f\n", link / 1000.0,
                     floor / 1000.0, link / floor);

@@ -2,6 +2,7 @@
 // tanks, every radio) against the baseline of reading the whole offset space
 // once, the least any far end does to answer a panel. Prints both medians,
 // their ratio, and the share of one core the model takes at its 20 Hz.
+#include "medianreporter.h"
 #include "aircraftmodel.h"
 #include "aircraftpresets.h"
 
@@ -9,7 +10,6 @@
 
 #include <array>
 #include <cstdio>
-#include <map>
 #include <string>
 
 namespace {
@@ -43,20 +43,6 @@ BENCHMARK(ReadOffsetSpace)->Repetitions(7)->ReportAggregatesOnly(true);
 BENCHMARK_CAPTURE(ModelStep, b747_cruise, "b747", Scenario::Cruise)->Repetitions(7)->ReportAggregatesOnly(true);
 BENCHMARK_CAPTURE(ModelStep, c172_approach, "c172", Scenario::Approach)->Repetitions(7)->ReportAggregatesOnly(true);
 
-// Keeps the medians so that the ratios can be printed at the end.
-class MedianReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run> &runs) override
-    {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run &r : runs)
-            if (r.aggregate_name == "median")
-                medians[r.run_name.function_name + (r.run_name.args.empty() ? "" : "/" + r.run_name.args)] =
-                    r.GetAdjustedCPUTime();
-    }
-    std::map<std::string, double> medians;
-};
-
 } // namespace
 
 int main(int argc, char **argv)
@@ -64,8 +50,9 @@ int main(int argc, char **argv)
     benchmark::Initialize(&argc, argv);
     MedianReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    const double baseline = reporter.medians["ReadOffsetSpace"];
-    for (const auto &[name, ns] : reporter.medians) {
+    const double baseline = reporter.of("ReadOffsetSpace").cpu;
+    for (const auto &[name, median] : reporter.medians) {
+        const double ns = median.cpu;
         if (name == "ReadOffsetSpace" || baseline <= 0)
             continue;
         const double coreShare = ns * 1e-9 * 20.0 * 100.0; // 20 steps a second

@@ -23,6 +23,7 @@
 // --wrap=send, so every message the link sends passes through __wrap_send.
 // Repaints are counted per widget with the tests' paint counter, in one
 // calibration run of each kind of tick before the measurements.
+#include "medianreporter.h"
 #include "SimLinkClient.h"
 #include "adapters/panelstatusbar.h"
 #include "adapters/paneltimer.h"
@@ -156,19 +157,6 @@ Calibration calibrate(const std::vector<int> &phases, bool moving, int rounds)
     return c;
 }
 
-// Keeps the CPU-time medians for the table after the run.
-class MedianReporter : public benchmark::ConsoleReporter {
-public:
-    std::map<std::string, double> cpu; // benchmark name -> median CPU microseconds per iteration
-    void ReportRuns(const std::vector<Run> &runs) override
-    {
-        for (const Run &r : runs)
-            if (r.aggregate_name == "median")
-                cpu[r.run_name.function_name + "/" + r.run_name.args] = r.GetAdjustedCPUTime();
-        ConsoleReporter::ReportRuns(runs);
-    }
-};
-
 std::string name(const char *base, std::initializer_list<long> args)
 {
     std::string s = base;
@@ -253,12 +241,12 @@ int main(int argc, char **argv)
         const bool cycle = bench.rfind("Cycle", 0) == 0;
         const double ticks = cycle ? 4.0 : 1.0;
         const long exchanges = long(c.exchanges * ticks + 0.5);
-        const auto tick = reporter.cpu.find(bench);
-        const auto bare = reporter.cpu.find(name("BareExchanges", {exchanges}));
-        if (tick == reporter.cpu.end() || bare == reporter.cpu.end())
+        const auto tick = reporter.medians.find(bench);
+        const auto bare = reporter.medians.find(name("BareExchanges", {exchanges}));
+        if (tick == reporter.medians.end() || bare == reporter.medians.end())
             continue;
-        std::printf("%-10s %10.1f %10.1f %9.1f %12.2f %8.1f %8d\n", bench.c_str(), tick->second / ticks, c.exchanges,
-                    bare->second / ticks, tick->second / bare->second, c.paints, c.widgets);
+        std::printf("%-10s %10.1f %10.1f %9.1f %12.2f %8.1f %8d\n", bench.c_str(), tick->second.cpu / ticks, c.exchanges,
+                    bare->second.cpu / ticks, tick->second.cpu / bare->second.cpu, c.paints, c.widgets);
     }
     std::printf("Tick/phase/moving; Cycle/moving per tick over the four phases. Paints: paint events per tick;\n"
                 "widgets: how many widgets painted at least once over the calibration ticks.\n");

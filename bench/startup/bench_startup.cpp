@@ -10,6 +10,7 @@
 // (manual) time: a start is a wait the user sees. The child's CPU time up to
 // that moment is reported beside it. Off-screen by default; under xvfb-run
 // with QT_QPA_PLATFORM=xcb it measures a start on an X server.
+#include "medianreporter.h"
 #include "benchoptions.h"
 #include "program.h"
 #include "simchild.h"
@@ -23,7 +24,6 @@
 #include <chrono>
 #include <cstdio>
 #include <cstring>
-#include <map>
 #include <string>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -143,21 +143,6 @@ void BareQtWindowStart(benchmark::State &state) { measureStarts(state, kBareChil
 BENCHMARK(PanelStartToConnected)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BareQtWindowStart)->UseManualTime()->Unit(benchmark::kMillisecond);
 
-class MedianReporter : public benchmark::ConsoleReporter {
-public:
-    std::map<std::string, std::pair<double, double>> medians; // wall ms, child CPU ms
-    void ReportRuns(const std::vector<Run> &runs) override
-    {
-        for (const Run &r : runs)
-            if (r.aggregate_name == "median") {
-                const auto cpu = r.counters.find("child_cpu_ms");
-                medians[r.run_name.function_name] = {r.GetAdjustedRealTime(),
-                                                     cpu == r.counters.end() ? 0.0 : double(cpu->second)};
-            }
-        ConsoleReporter::ReportRuns(runs);
-    }
-};
-
 } // namespace
 
 int main(int argc, char **argv)
@@ -179,13 +164,13 @@ int main(int argc, char **argv)
     MedianReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
 
-    const auto panel = reporter.medians.find("PanelStartToConnected");
-    const auto bare = reporter.medians.find("BareQtWindowStart");
-    if (panel != reporter.medians.end() && bare != reporter.medians.end() && bare->second.first > 0)
+    Median panel = reporter.of("PanelStartToConnected");
+    Median bare = reporter.of("BareQtWindowStart");
+    if (panel.real > 0 && bare.real > 0)
         std::printf("\nmedian start to connected %.0f ms (child CPU %.0f ms); an empty Qt window %.0f ms (CPU %.0f "
                     "ms); ratio %.2f\n",
-                    panel->second.first, panel->second.second, bare->second.first, bare->second.second,
-                    panel->second.first / bare->second.first);
+                    panel.real, panel.counters["child_cpu_ms"], bare.real, bare.counters["child_cpu_ms"],
+                    panel.real / bare.real);
     benchmark::Shutdown();
     return 0;
 }
